@@ -1,0 +1,190 @@
+#pragma once
+// Fixed-column records in the package's formatted style, read and written with
+// Fortran's rules. Every reader and writer of the package's text files goes
+// through this module, so the rules live in one place:
+//  - Iw, Fw.d: numbers right-aligned; a number too wide for its field fills it
+//    with asterisks; Fw.d rounds to d decimals, halves away from zero.
+//  - On input blanks inside a number field are ignored and a blank field reads
+//    as zero; an Fw.d field without a decimal point carries d implied decimals;
+//    a field that is not a number is a read failure the caller reports.
+//  - Aw: text fields are cut or blank-padded.
+//  - Free format (list-directed) lists: numbers separated by blanks, commas or
+//    line ends; "r*v" repeats a value; "/" ends the list.
+//  - A line ends at LF or at CR LF.
+// Nothing here depends on the user's locale, nothing throws, nothing reads past
+// a buffer.
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/text.h"
+
+namespace qor {
+
+// ---------------------------------------------------------------- fields --
+
+/// Iw input. False when the field is not an integer (or does not fit 32 bits).
+bool parse_integer(std::string_view field, std::int32_t& value);
+/// Fw.d input (decimals = d; 0 for a free-format number). False when the field
+/// is not a number.
+bool parse_real(std::string_view field, int decimals, float& value);
+bool parse_real(std::string_view field, int decimals, double& value);
+
+/// Iw output (and Iw.m when min_digits > 1: zero-filled to m digits).
+std::string format_integer(long long value, int width, int min_digits = 1);
+/// Fw.d output.
+std::string format_real(double value, int width, int decimals);
+
+/// Reads the fields of one record from left to right. A record shorter than a
+/// field reads as if padded with blanks.
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view record) : record_(record) {}
+
+    /// nX: skips n columns.
+    void skip(int width) { position_ += static_cast<std::size_t>(std::max(width, 0)); }
+    /// The next width columns, as far as the record reaches (may be shorter).
+    std::string_view take(int width);
+    /// Aw into a field: the columns, blank-padded or cut to the field's width.
+    template <std::size_t N>
+    void text(int width, Text<N>& value) {
+        value.assign(take(width));
+    }
+    /// Iw. False when the field is not a number; value is then unchanged.
+    bool integer(int width, std::int32_t& value) { return parse_integer(take(width), value); }
+    /// Fw.d. False when the field is not a number; value is then unchanged.
+    bool real(int width, int decimals, float& value) {
+        return parse_real(take(width), decimals, value);
+    }
+    bool real(int width, int decimals, double& value) {
+        return parse_real(take(width), decimals, value);
+    }
+    /// The rest of the record from the current column.
+    std::string_view rest() const;
+    /// Columns consumed so far.
+    int column() const { return static_cast<int>(position_); }
+
+private:
+    std::string_view record_;
+    std::size_t position_ = 0;
+};
+
+/// Builds one output record field by field.
+class RecordWriter {
+public:
+    RecordWriter& integer(long long value, int width, int min_digits = 1) {
+        line_ += format_integer(value, width, min_digits);
+        return *this;
+    }
+    RecordWriter& real(double value, int width, int decimals) {
+        line_ += format_real(value, width, decimals);
+        return *this;
+    }
+    /// Aw: the text cut or blank-padded to width.
+    RecordWriter& text(std::string_view value, int width) {
+        line_ += padded(value, static_cast<std::size_t>(width));
+        return *this;
+    }
+    /// A literal as it stands.
+    RecordWriter& literal(std::string_view value) {
+        line_ += value;
+        return *this;
+    }
+    /// nX on output: n blanks.
+    RecordWriter& blanks(int count) {
+        line_.append(static_cast<std::size_t>(std::max(count, 0)), ' ');
+        return *this;
+    }
+    const std::string& str() const { return line_; }
+
+private:
+    std::string line_;
+};
+
+// ----------------------------------------------------------------- lines --
+
+/// Streams the lines of a text file in constant memory. A line ends at LF or at
+/// CR LF (the CR is dropped); a last line without a line end still counts.
+/// Lines longer than max_line are cut (the rest up to the line end is skipped).
+class LineReader {
+public:
+    static constexpr std::size_t max_line = 65536;
+
+    LineReader();
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    /// Opens a file given by its package path (mapped to the native path).
+    bool open(std::string_view package_path);
+    /// Opens a file given by its native path.
+    bool open_native(const std::string& native_path);
+    bool is_open() const { return file_ != nullptr; }
+    void close();
+
+    /// The next line, valid until the next call. False at the end of the file
+    /// or on a read error (see failed()).
+    bool next(std::string_view& line);
+    /// True when reading stopped on an I/O error rather than the end of the file.
+    bool failed() const { return error_; }
+    /// Number of lines handed out so far.
+    long line_number() const { return line_number_; }
+
+private:
+    bool fill();
+
+    std::FILE* file_ = nullptr;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool eof_ = false;
+    bool error_ = false;
+    long line_number_ = 0;
+    std::string long_line_;
+};
+
+// ------------------------------------------------------------ free format --
+
+enum class ListResult {
+    ok,           ///< a value was read (or a null value left the variable as it was)
+    end_of_file,  ///< the file ended before the value
+    bad_value,    ///< the next item is not a number of the asked kind
+};
+
+/// Free-format (list-directed) reading. Each statement() starts a new read on
+/// the next line, as a new READ statement does; values are then taken from as
+/// many lines as needed.
+class ListReader {
+public:
+    explicit ListReader(LineReader& lines) : lines_(&lines) {}
+    /// Reads from a single record only (the end of the record is the end of the list).
+    explicit ListReader(std::string_view record);
+
+    /// Begins a new read: the rest of the current line is dropped.
+    void statement();
+    ListResult integer(std::int32_t& value);
+    ListResult real(float& value);
+    ListResult real(double& value);
+
+private:
+    enum class Token { value, null, end };
+    Token next_token(std::string_view& token);
+    bool next_line();
+
+    LineReader* lines_ = nullptr;
+    std::string current_;
+    std::size_t position_ = 0;
+    bool have_line_ = false;
+    bool single_record_ = false;
+    bool slashed_ = false;
+    int repeat_left_ = 0;
+    std::string repeat_value_;
+    bool repeat_null_ = false;
+    bool expect_separator_ = false;
+};
+
+}  // namespace qor

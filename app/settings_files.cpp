@@ -1,0 +1,167 @@
+#include "app/settings_files.h"
+
+#include "app/fixed_record.h"
+
+#include <cstdlib>
+
+namespace qor {
+
+namespace {
+
+// colors.win that cannot be read as laid out: name the file and the line, then
+// stop; a partly read colour list would make every colour dialog wrong.
+[[noreturn]] void bad_colour_file(Session& session, const std::string& shown_path, long line,
+                                  const std::string& reason) {
+    session.console->write_line(" Could not READ file=" + shown_path + ";");
+    session.console->write_line(" line " + std::to_string(line) + ": " + reason);
+    session.console->stop("Bad file ..\\database\\colors.win in WINcolr", 1);
+    std::abort();  // a console's stop never returns
+}
+
+template <std::size_t Codes, std::size_t Names, std::size_t Capacity>
+void read_colour_list(Session& session, LineReader& file, const std::string& shown_path,
+                      std::int32_t count, std::array<Text<Codes>, Capacity>& codes,
+                      std::array<Text<Names>, Capacity>& names, const char* list_name) {
+    for (std::int32_t i = 0; i < count; ++i) {
+        std::string_view line;
+        if (!file.next(line)) {
+            bad_colour_file(session, shown_path, file.line_number() + 1,
+                            std::string("the file ends before entry ") + std::to_string(i + 1) +
+                                " of the " + list_name + " list");
+        }
+        FieldReader fields(line);
+        fields.text(6, codes[static_cast<std::size_t>(i)]);
+        fields.skip(1);
+        fields.text(static_cast<int>(Names), names[static_cast<std::size_t>(i)]);
+    }
+}
+
+}  // namespace
+
+void WINCOLR(Session& session) {
+    ColorTables& tables = session.colors;
+    std::string shown_path = package_file(session.paths, "database\\colors.win");
+    LineReader file;
+    if (!file.open(package_file(session.paths, "database/colors.win"))) {
+        session.console->write_line(" Could not OPEN file=" + shown_path + ";");
+        session.console->stop("Missing file ..\\database\\colors.win in WINcolr", 1);
+    }
+    std::string_view line;
+    if (!file.next(line)) bad_colour_file(session, shown_path, 1, "the file is empty");
+    ListReader list(file);
+    list.statement();
+    std::array<std::int32_t, 3> counts{-1, -1, -1};
+    for (std::int32_t& count : counts) {
+        ListResult result = list.integer(count);
+        if (result != ListResult::ok || count < 0) {
+            bad_colour_file(session, shown_path, std::max(file.line_number(), 2L),
+                            "three counts expected: window colours, cities, contours");
+        }
+    }
+    constexpr std::array<std::int32_t, 3> capacities{20, 7, 8};
+    constexpr std::array<const char*, 3> names{"window colour", "city", "contour"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (counts[i] > capacities[i]) {
+            bad_colour_file(session, shown_path, file.line_number(),
+                            std::string("the ") + names[i] + " list holds at most " +
+                                std::to_string(capacities[i]) + " entries, not " +
+                                std::to_string(counts[i]));
+        }
+    }
+    read_colour_list(session, file, shown_path, counts[0], tables.WindowColourCodes,
+                     tables.WindowColourNames, names[0]);
+    read_colour_list(session, file, shown_path, counts[1], tables.CityListCodes,
+                     tables.CityListNames, names[1]);
+    read_colour_list(session, file, shown_path, counts[2], tables.ContourListCodes,
+                     tables.ContourListNames, names[2]);
+    tables.WindowColourCount = counts[0];
+    tables.CityListCount = counts[1];
+    tables.ContourListCount = counts[2];
+}
+
+void DOSCOLR(Session& session) {
+    ColorTables& tables = session.colors;
+    tables.DosColourCount = 0;
+    LineReader file;
+    if (!file.open(package_file(session.paths, "database/colors.dat"))) return;
+    std::string_view line;
+    if (!file.next(line)) return;
+    while (tables.DosColourCount < 20 && file.next(line)) {
+        auto i = static_cast<std::size_t>(tables.DosColourCount);
+        FieldReader fields(line);
+        Text<6> first;
+        Text<6> second;
+        std::int32_t code = 0;
+        fields.text(6, first);
+        if (!fields.integer(5, code)) {
+            // The list ends before a line whose colour number is not a number;
+            // the user is told, the entries before it are used.
+            session.console->write_line(" Could not READ file=" +
+                                        package_file(session.paths, "database\\colors.dat") +
+                                        ";");
+            session.console->write_line(" line " + std::to_string(file.line_number()) +
+                                        ": the colour number in columns 7-11 is not a number");
+            session.console->pause(" ");
+            return;
+        }
+        fields.skip(2);
+        fields.text(6, second);
+        tables.DosFirstNames[i] = first;
+        tables.DosCodes[i] = code;
+        tables.DosSecondNames[i] = second;
+        ++tables.DosColourCount;
+    }
+}
+
+void R_SETUP(Session& session) {
+    WindowSettings& settings = session.window;
+    settings.MainColour = "white";
+    settings.InputColour = "white";
+    settings.ScrollFont = "default";
+    settings.ScrollColumns = 77;
+    settings.ScrollRows = 26;
+    LineReader file;
+    if (!file.open(package_file(session.paths, "database\\setup.ini"))) return;
+    std::string_view line;
+    while (file.next(line)) {
+        FieldReader fields(line);
+        Text<10> key;
+        Text<20> value;
+        fields.text(10, key);
+        fields.text(20, value);
+        if (key == "MAIN      ") {
+            settings.MainColour = value.sub(1, 6);
+        } else if (key == "SUBWINDOW ") {
+            settings.InputColour = value.sub(1, 6);
+        } else if (key == "SCROLL    ") {
+            FieldReader scroll(value.view());
+            std::int32_t columns = 0;
+            std::int32_t rows = 0;
+            bool columns_read = scroll.integer(3, columns);
+            scroll.skip(1);
+            bool rows_read = scroll.integer(2, rows);
+            // A SCROLL value whose numbers cannot be read changes none of its fields.
+            if (!columns_read || !rows_read) continue;
+            settings.ScrollColumns = columns;
+            settings.ScrollRows = rows;
+            scroll.text(14, settings.ScrollFont);
+        }
+    }
+}
+
+std::string setup_file_text(const WindowSettings& settings) {
+    std::string eol(line_end());
+    std::string text = "MAIN      " + settings.MainColour.str() + eol;
+    text += "SUBWINDOW " + settings.InputColour.str() + eol;
+    text += RecordWriter()
+                .literal("SCROLL    ")
+                .integer(settings.ScrollColumns, 3, 3)
+                .literal(".")
+                .integer(settings.ScrollRows, 2, 2)
+                .text(settings.ScrollFont.view(), 14)
+                .str() +
+            eol;
+    return text;
+}
+
+}  // namespace qor

@@ -1,0 +1,33 @@
+#pragma once
+// Start-up: the three command-line tokens, the run directory, the settings
+// files, and the window loop.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/session.h"
+
+namespace qor {
+
+/// Normalises PathState.RunDir so that it ends in \RUN and makes it the
+/// current directory; reports a run directory it cannot recognise.
+void SET_RUN(Session& session);
+
+/// Builds and runs the main window once: given the command-line model name,
+/// the browse directory and the sub-directory; returns 1 to build it again, 0
+/// when the user has finished.
+using ScreenFunction =
+    std::function<int(Session&, const Text<6>& model, const Text<8>& browse, const Text<20>& sub)>;
+
+/// The main routine: checks the tokens (run directory, prediction program,
+/// sub-directory) with their messages, loads the settings files and runs the
+/// window loop. Returns the process's exit status (0 after a normal end).
+int run_startup(Session& session, const std::vector<std::string>& tokens,
+                const ScreenFunction& screen);
+
+/// Command-line token i (0-based) as the program reads it: up to 64
+/// characters, blank when missing.
+Text<64> command_token(const std::vector<std::string>& tokens, std::size_t index);
+
+}  // namespace qor

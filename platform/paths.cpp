@@ -1,0 +1,196 @@
+#include "platform/paths.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#ifdef _WIN32
+#include <direct.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace qor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+char fold(char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    return (u >= 'a' && u <= 'z') ? static_cast<char>(u - 32) : c;
+}
+
+bool equal_folded(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (fold(a[i]) != fold(b[i])) return false;
+    }
+    return true;
+}
+
+bool wildcard_match(std::string_view pattern, std::string_view name) {
+    std::size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || fold(pattern[p]) == fold(name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            mark = n;
+        } else if (star != std::string_view::npos) {
+            p = star + 1;
+            n = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+bool is_separator(char c) { return c == '\\' || c == '/'; }
+
+}  // namespace
+
+std::string to_package_path(std::string_view native) {
+    std::string result(native);
+    std::replace(result.begin(), result.end(), '/', '\\');
+    return result;
+}
+
+std::string native_path(std::string_view package_path) {
+#ifdef _WIN32
+    return std::string(package_path);
+#else
+    std::string result;
+    std::size_t i = 0;
+    if (!package_path.empty() && is_separator(package_path[0])) {
+        result = "/";
+        while (i < package_path.size() && is_separator(package_path[i])) ++i;
+    }
+    bool exists_so_far = true;
+    while (i < package_path.size()) {
+        std::size_t j = i;
+        while (j < package_path.size() && !is_separator(package_path[j])) ++j;
+        std::string component(package_path.substr(i, j - i));
+        bool trailing = j < package_path.size();
+        while (j < package_path.size() && is_separator(package_path[j])) ++j;
+        i = j;
+        if (component.empty()) continue;
+        std::string directory = result.empty() ? "." : result;
+        std::string candidate = result + component;
+        if (exists_so_far && component != "." && component != "..") {
+            std::error_code ec;
+            if (!fs::exists(fs::path(candidate), ec)) {
+                bool found = false;
+                for (fs::directory_iterator it(fs::path(directory), ec), end; !ec && it != end;
+                     it.increment(ec)) {
+                    std::string name = it->path().filename().string();
+                    if (equal_folded(name, component)) {
+                        candidate = result + name;
+                        found = true;
+                        break;
+                    }
+                }
+                if (!found) exists_so_far = false;
+            }
+        }
+        result = candidate;
+        if (trailing) result += '/';
+    }
+    return result;
+#endif
+}
+
+bool file_exists(std::string_view package_path) {
+    std::error_code ec;
+    return fs::is_regular_file(fs::path(native_path(package_path)), ec);
+}
+
+bool directory_exists(std::string_view package_path) {
+    std::error_code ec;
+    return fs::is_directory(fs::path(native_path(package_path)), ec);
+}
+
+std::vector<DirectoryEntry> list_directory(std::string_view package_pattern,
+                                           std::size_t max_entries) {
+    std::vector<DirectoryEntry> entries;
+    std::size_t cut = package_pattern.find_last_of("\\/");
+    std::string_view directory_part =
+        cut == std::string_view::npos ? std::string_view() : package_pattern.substr(0, cut + 1);
+    std::string_view wildcard =
+        cut == std::string_view::npos ? package_pattern : package_pattern.substr(cut + 1);
+    std::string directory = directory_part.empty() ? "." : native_path(directory_part);
+    std::error_code ec;
+    std::vector<std::pair<std::string, bool>> names;
+    for (fs::directory_iterator it(fs::path(directory), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (!wildcard_match(wildcard, name)) continue;
+        std::error_code type_error;
+        names.emplace_back(name, it->is_directory(type_error));
+    }
+    std::sort(names.begin(), names.end());
+    for (auto& [name, is_directory] : names) {
+        if (entries.size() >= max_entries) break;
+        entries.push_back({std::string(directory_part) + name, name, is_directory});
+    }
+    return entries;
+}
+
+bool change_directory(std::string_view package_path) {
+    std::error_code ec;
+    fs::current_path(fs::path(native_path(package_path)), ec);
+    return !ec;
+}
+
+std::string current_directory() {
+    std::error_code ec;
+    return to_package_path(fs::current_path(ec).string());
+}
+
+std::string replacement_temporary(std::string_view native) {
+    return std::string(native) + ".qortmp";
+}
+
+WriteResult replace_file(std::string_view package_path, std::string_view content) {
+    std::string target = native_path(package_path);
+    std::string temporary = replacement_temporary(target);
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) {
+        return {false, "cannot create " + temporary + ": " + std::strerror(errno)};
+    }
+    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    bool flushed = std::fflush(file) == 0;
+#ifndef _WIN32
+    if (written && flushed) flushed = ::fsync(::fileno(file)) == 0;
+#endif
+    int saved_errno = errno;
+    bool closed = std::fclose(file) == 0;
+    if (!written || !flushed || !closed) {
+        std::remove(temporary.c_str());
+        return {false, "cannot write " + temporary + ": " + std::strerror(saved_errno)};
+    }
+    std::error_code ec;
+    fs::rename(fs::path(temporary), fs::path(target), ec);
+    if (ec) {
+        std::remove(temporary.c_str());
+        return {false, "cannot replace " + target + ": " + ec.message()};
+    }
+    return {};
+}
+
+std::string_view line_end() {
+#ifdef _WIN32
+    return "\r\n";
+#else
+    return "\n";
+#endif
+}
+
+}  // namespace qor

@@ -1,0 +1,15 @@
+#pragma once
+// The commands of qortool, each given the arguments after its name.
+
+#include <string>
+#include <vector>
+
+namespace qor::tool {
+
+using Arguments = std::vector<std::string>;
+
+int show_command(const Arguments& arguments);
+int plot_command(const Arguments& arguments);
+int catalog_command(const Arguments& arguments);
+
+}  // namespace qor::tool

@@ -1,0 +1,13 @@
+#include <cstdio>
+
+#include "programs/qortool/commands.h"
+
+namespace qor::tool {
+
+// Placeholder until the command lands.
+int plot_command(const Arguments&) {
+    std::fputs("qortool: 'plot' is not available yet\n", stderr);
+    return 2;
+}
+
+}  // namespace qor::tool

@@ -1,0 +1,62 @@
+#include "tests/support/test_support.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/paths.h"
+
+namespace qor::testing {
+
+TempDir::TempDir() {
+    char pattern[] = "/tmp/qorXXXXXX";
+    char* made = ::mkdtemp(pattern);
+    if (made == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = made;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+void write_file(const std::string& native_path, const std::string& content) {
+    std::filesystem::path path(native_path);
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(native_path, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    if (!out) throw std::runtime_error("cannot write " + native_path);
+}
+
+std::string read_file(const std::string& native_path) {
+    std::ifstream in(native_path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + native_path);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+std::string lines(std::initializer_list<std::string> text) {
+    std::string result;
+    for (const std::string& line : text) result += line + "\n";
+    return result;
+}
+
+std::string make_minimal_package(const std::string& dir) {
+    std::filesystem::create_directories(dir + "/RUN");
+    write_file(dir + "/database/colors.win",
+               lines({"Window colours, cities, contours", "3 2 2", "Ignore Ignore",
+                      "0=Blck Black", "1=Red  Red", "0=BLCK BLACK cities", "1=blck black cities",
+                      "0=BLCK Black with shading", "4=Shad Shading, no contours"}));
+    return dir + "/RUN";
+}
+
+void use_package(Session& session, const std::string& run_dir, RecordingConsole& console) {
+    session.paths.RunDir = to_package_path(run_dir);
+    session.paths.DataDir = "AREADATA";
+    session.paths.BrowseDir = "AREADATA";
+    session.console = &console;
+}
+
+}  // namespace qor::testing

@@ -1,0 +1,72 @@
+#pragma once
+// Helpers for tests: a temporary package directory, a console that records
+// what the program writes, and small file utilities.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/session.h"
+#include "platform/console.h"
+
+namespace qor::testing {
+
+/// A fresh directory below /tmp, removed with everything in it at the end.
+/// Short on purpose: the run directory field holds 50 characters.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    /// The native path, without a trailing slash.
+    const std::string& path() const { return path_; }
+    /// path() + "/" + relative.
+    std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
+
+private:
+    std::string path_;
+};
+
+/// Thrown by RecordingConsole::stop so that a test sees the program's stop.
+struct ProgramStopped : std::runtime_error {
+    ProgramStopped(std::string message_, int status_)
+        : std::runtime_error("program stopped: " + message_), message(std::move(message_)),
+          status(status_) {}
+    std::string message;
+    int status;
+};
+
+/// Records every line, pause and stop, in order, as the user would see them:
+/// a line as written, a pause as "PAUSE <message>", a stop as "STOP <message>".
+class RecordingConsole : public Console {
+public:
+    void write_line(std::string_view line) override { events.emplace_back(line); }
+    void pause(std::string_view message) override {
+        events.push_back("PAUSE " + std::string(message));
+    }
+    [[noreturn]] void stop(std::string_view message, int status) override {
+        events.push_back("STOP " + std::string(message));
+        throw ProgramStopped(std::string(message), status);
+    }
+    std::vector<std::string> events;
+};
+
+/// Writes a file (creating its directories); content is written byte for byte.
+void write_file(const std::string& native_path, const std::string& content);
+/// The whole content of a file; throws when it cannot be read.
+std::string read_file(const std::string& native_path);
+/// Lines joined with "\n", each line ended.
+std::string lines(std::initializer_list<std::string> text);
+
+/// A package laid out below dir with the settings files start-up needs:
+/// RUN/, database/colors.win (the sample package's lists) and nothing else.
+/// Returns the run directory's path.
+std::string make_minimal_package(const std::string& dir);
+
+/// Points a session at a package's run directory (package form) and hands it a
+/// recording console.
+void use_package(Session& session, const std::string& run_dir, RecordingConsole& console);
+
+}  // namespace qor::testing
