@@ -1,0 +1,30 @@
+#pragma once
+// Automatic contour levels: seven levels for a plotted parameter from its
+// value range and the level rule of its plot parameter entry.
+
+#include <array>
+#include <cstdint>
+
+#include "app/session.h"
+
+namespace qor {
+
+using LevelArray = std::array<float, 10>;         ///< level positions 1..10 at [0..9]
+using ColourArray = std::array<std::int32_t, 10>; ///< colour of each level position
+
+/// Finds the parameter in the plot parameter table (the angle names TANGLE,
+/// RANGLE and ANGLER are rewritten to "ANGLE " in name itself) and computes its
+/// seven automatic levels and colours; slots 8 to 10 are set to 0.
+void AUTOCON(Session& session, Text<6>& name, std::int32_t& count, LevelArray& levels,
+             ColourArray& colors);
+
+/// Applies level rule method to the range low..high (already scaled). count and
+/// levels come in as the rule values and go out as the levels (count 7).
+void GETLEVEL(const Session& session, float low, float high, std::int32_t method,
+              std::int32_t& count, LevelArray& levels, ColourArray& colors);
+
+/// Sorts the first count values ascending in place (selection sort: among equal
+/// values the first one found is taken).
+void SORTX(std::int32_t count, float* values);
+
+}  // namespace qor
