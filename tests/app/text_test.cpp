@@ -27,8 +27,8 @@ TEST(IndexDotTest, FindsTheLastDotOfTheSignificantPart) {
     EXPECT_EQ(INDEX_DOT(Text<30>("NAME")), 0);
     EXPECT_EQ(INDEX_DOT(Text<30>("")), 0);
     const char with_nul[6] = {'A', '.', 'B', '\0', '.', '\0'};
-    // The dot after the NUL lies beyond LENCHAR's significant part? No: LENCHAR
-    // stops at the last byte that is neither blank nor NUL, which is that dot.
+    // LENCHAR's significant part ends at the last byte that is neither blank
+    // nor NUL, which here is the dot after the first NUL.
     EXPECT_EQ(INDEX_DOT(with_nul, 6), 5);
 }
 
