@@ -1,0 +1,32 @@
+#pragma once
+// Accepting a grid file chosen by name in the file-open dialog.
+
+#include <optional>
+#include <string_view>
+
+#include "app/message.h"
+#include "app/path_state.h"
+
+namespace qor {
+
+/// Stores a path returned by the file-open dialog in PathState.ChosenFile, in
+/// the package form (a native POSIX path has its slashes turned into
+/// backslashes), cut or blank-padded to its 128 characters.
+void choose_file(PathState& paths, std::string_view dialog_path);
+
+/// Decides whether PathState.ChosenFile can become the current grid file.
+/// ChosenFile is upper-cased in place. An accepted file sets DataDir, FileName
+/// and NewFileChosen and returns 0 (the main window closes and is rebuilt); a
+/// rejected one leaves them as they were, sets message to what the user must
+/// be shown and returns 1 (the main window stays open).
+int OPENDATA(PathState& paths, std::optional<Message>& message);
+
+/// The message for a file whose suffix names no prediction program's grid file.
+Message suffix_message(std::string_view path);
+/// The message for a file that does not lie in a sub-directory of a data root.
+Message subdirectory_message(std::string_view data_root, std::string_view path);
+/// The message for a file whose sub-directory and name together do not fit
+/// the 30 characters of PathState.FileName.
+Message long_name_message(std::string_view path);
+
+}  // namespace qor
