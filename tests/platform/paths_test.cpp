@@ -1,0 +1,94 @@
+#include "platform/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/test_support.h"
+
+namespace qor {
+namespace {
+
+using testing::TempDir;
+using testing::write_file;
+
+TEST(PackagePathTest, CommandLinePathsTakeThePackageForm) {
+    EXPECT_EQ(to_package_path("/opt/qor/RUN"), "\\opt\\qor\\RUN");
+    EXPECT_EQ(to_package_path("C:\\PKG\\RUN"), "C:\\PKG\\RUN");
+    EXPECT_EQ(to_package_path("rel/dir/"), "rel\\dir\\");
+}
+
+TEST(PackagePathTest, MapsBackslashesAndFindsComponentsWhateverTheirCase) {
+    TempDir dir;
+    write_file(dir / "Pkg/AreaData/Sample_001/run1.hg3", "x");
+    std::string package = to_package_path(dir.path());
+    EXPECT_EQ(native_path(package + "\\PKG\\AREADATA\\SAMPLE_001\\RUN1.HG3"),
+              dir / "Pkg/AreaData/Sample_001/run1.hg3");
+    // An exact name is taken as it stands; forward slashes work too.
+    EXPECT_EQ(native_path(package + "/Pkg/AreaData"), dir / "Pkg/AreaData");
+    // Below a component that does not exist the rest is kept as given.
+    EXPECT_EQ(native_path(package + "\\PKG\\NOWHERE\\X.TXT"), dir / "Pkg/NOWHERE/X.TXT");
+    EXPECT_TRUE(file_exists(package + "\\pkg\\areadata\\sample_001\\RUN1.HG3"));
+    EXPECT_FALSE(file_exists(package + "\\pkg\\areadata\\sample_001"));
+    EXPECT_TRUE(directory_exists(package + "\\pkg\\areadata\\sample_001"));
+    EXPECT_FALSE(file_exists(package + "\\pkg\\areadata\\sample_001\\RUN1.HG4"));
+}
+
+TEST(ListDirectoryTest, ListsMatchesInNameOrderWithDirectoriesMarked) {
+    TempDir dir;
+    write_file(dir / "B.HAL", "");
+    write_file(dir / "a.hal", "");
+    write_file(dir / "C.MIR", "");
+    write_file(dir / "D.HAL.bak", "");
+    std::filesystem::create_directories(dir / "E.HAL");
+    std::string package = to_package_path(dir.path());
+    std::vector<DirectoryEntry> entries = list_directory(package + "\\*.HAL", 2000);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].name, "B.HAL");  // name order is byte order: capitals first
+    EXPECT_EQ(entries[1].name, "E.HAL");
+    EXPECT_TRUE(entries[1].directory);
+    EXPECT_EQ(entries[2].name, "a.hal");
+    EXPECT_FALSE(entries[2].directory);
+    EXPECT_EQ(entries[0].path, package + "\\B.HAL");
+    EXPECT_EQ(list_directory(package + "\\?.HAL", 1).size(), 1u);
+    EXPECT_TRUE(list_directory(package + "\\missing\\*.HAL", 10).empty());
+}
+
+TEST(ChangeDirectoryTest, MakesTheDirectoryCurrentAndReportsFailure) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "RUN");
+    std::string before = std::filesystem::current_path().string();
+    EXPECT_TRUE(change_directory(to_package_path(dir.path()) + "\\run"));
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(dir / "RUN"));
+    EXPECT_FALSE(change_directory(to_package_path(dir.path()) + "\\missing"));
+    std::filesystem::current_path(before);
+}
+
+TEST(ReplaceFileTest, WritesTheNewContentOrLeavesTheOldFileWhole) {
+    TempDir dir;
+    std::string package = to_package_path(dir.path());
+    EXPECT_TRUE(replace_file(package + "\\setup.ini", "first\n").ok);
+    EXPECT_EQ(testing::read_file(dir / "setup.ini"), "first\n");
+    EXPECT_TRUE(replace_file(package + "\\setup.ini", "second\n").ok);
+    EXPECT_EQ(testing::read_file(dir / "setup.ini"), "second\n");
+
+    // A directory where the temporary file should go makes the write fail, even as root.
+    std::filesystem::create_directories(replacement_temporary(dir / "setup.ini"));
+    WriteResult failed = replace_file(package + "\\setup.ini", "third\n");
+    EXPECT_FALSE(failed.ok);
+    EXPECT_NE(failed.error.find("setup.ini"), std::string::npos);
+    EXPECT_EQ(testing::read_file(dir / "setup.ini"), "second\n");
+
+    // A target that cannot be replaced: the old content stays, no temporary is left.
+    std::filesystem::create_directories(dir / "taken/inner");
+    WriteResult blocked = replace_file(package + "\\taken", "x");
+    EXPECT_FALSE(blocked.ok);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "taken/inner"));
+    EXPECT_FALSE(std::filesystem::exists(replacement_temporary(dir / "taken")));
+
+    // A missing directory is reported, not created.
+    EXPECT_FALSE(replace_file(package + "\\nowhere\\file.txt", "x").ok);
+}
+
+}  // namespace
+}  // namespace qor
