@@ -9,12 +9,15 @@
 
 namespace qor {
 
-using LevelArray = std::array<float, 10>;         ///< level positions 1..10 at [0..9]
-using ColourArray = std::array<std::int32_t, 10>; ///< colour of each level position
+using LevelArray = std::array<float, 10>;          ///< level positions 1..10 at [0..9]
+using ColourArray = std::array<std::int32_t, 10>;  ///< colour of each level position
 
 /// Finds the parameter in the plot parameter table (the angle names TANGLE,
 /// RANGLE and ANGLER are rewritten to "ANGLE " in name itself) and computes its
-/// seven automatic levels and colours; slots 8 to 10 are set to 0.
+/// seven automatic levels and colours; slots 8 to 10 are set to 0. A name the
+/// table lacks is reported on the console (the name and the table's names),
+/// followed by a pause; the result is then seven empty levels (-999.0) with the
+/// default colours, so that the caller can go on.
 void AUTOCON(Session& session, Text<6>& name, std::int32_t& count, LevelArray& levels,
              ColourArray& colors);
 
@@ -22,6 +25,10 @@ void AUTOCON(Session& session, Text<6>& name, std::int32_t& count, LevelArray& l
 /// levels come in as the rule values and go out as the levels (count 7).
 void GETLEVEL(const Session& session, float low, float high, std::int32_t method,
               std::int32_t& count, LevelArray& levels, ColourArray& colors);
+
+/// The first plot parameter entry whose name (the first 6 characters of its
+/// line) equals name exactly; nullptr when none does.
+const PlotParameterEntry* find_plot_parameter(const PlotParameterTable& table, const Text<6>& name);
 
 /// Sorts the first count values ascending in place (selection sort: among equal
 /// values the first one found is taken).
