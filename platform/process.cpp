@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 #include <thread>
 
@@ -148,6 +149,13 @@ StartedProcess start_program(const std::vector<std::string>& arguments,
         return result;
     }
     result.program = find_program(arguments[0]);
+    // A relative path names the program from this process's directory, not
+    // from the one the child changes to before it starts the program.
+    if (result.program.find('/') != std::string::npos && result.program.front() != '/') {
+        std::error_code error;
+        std::filesystem::path absolute = std::filesystem::absolute(result.program, error);
+        if (!error) result.program = absolute.string();
+    }
 
     std::vector<std::string> argv_text(arguments);
     argv_text[0] = result.program;

@@ -1,0 +1,98 @@
+#include "plotout/printer_setup.h"
+
+#include <string_view>
+
+#include "app/fixed_record.h"
+#include "app/settings_files.h"
+#include "platform/paths.h"
+
+namespace qor {
+
+namespace {
+
+void set_defaults(PrinterPlacement& placement) {
+    placement = PrinterPlacement{};
+}
+
+}  // namespace
+
+std::string printer_setup_path(const PathState& paths) {
+    return std::string(paths.RunDir.trimmed()) + "\\print_a.ini";
+}
+
+std::string printer_setup_line(const PrinterPlacement& placement) {
+    return RecordWriter()
+        .integer(placement.border, 5)
+        .real(placement.scale, 10, 4)
+        .real(placement.xOffset, 10, 4)
+        .real(placement.yOffset, 10, 4)
+        .str();
+}
+
+void PRINTER_SETUP_READ(Session& session) {
+    PrinterPlacement& placement = session.printer;
+    LineReader file;
+    std::string_view line;
+    // An empty or all-blank line holds no settings, although its blank fields
+    // would read as zeros.
+    if (!file.open(printer_setup_path(session.paths)) || !file.next(line) ||
+        trim_right(line).empty()) {
+        set_defaults(placement);
+        return;
+    }
+    // All four fields or none: a line that is not an integer and three numbers
+    // must not leave a mixture of old and new values behind.
+    PrinterPlacement read;
+    FieldReader fields(line);
+    if (fields.integer(5, read.border) && fields.real(10, 4, read.scale) &&
+        fields.real(10, 4, read.xOffset) && fields.real(10, 4, read.yOffset)) {
+        placement = read;
+    } else {
+        set_defaults(placement);
+    }
+}
+
+std::optional<Message> PRINTER_SETUP_SAVE(const Session& session) {
+    std::string content = printer_setup_line(session.printer) + std::string(line_end());
+    if (replace_file(printer_setup_path(session.paths), content).ok) return std::nullopt;
+    return button_message("In printer_setup_save, could not WRITE\n..\\RUN\\print_a.ini");
+}
+
+PrinterSetupCopy printer_setup_begin(Session& session) {
+    R_SETUP(session);
+    PRINTER_SETUP_READ(session);
+    const PrinterPlacement& placement = session.printer;
+    return {placement.border, placement.scale, placement.xOffset, placement.yOffset};
+}
+
+int PRINTER_SETUP_OK(Session& session, PrinterSetupCopy& copy, std::optional<Message>& message) {
+    PrinterPlacement& placement = session.printer;
+    placement.border = copy.border;
+    // "Not above zero" rather than "zero or less", so that a value that is no
+    // number at all becomes the full size too.
+    if (!(copy.scale > 0.0)) copy.scale = 1.0;
+    placement.scale = static_cast<float>(copy.scale);
+    placement.xOffset = static_cast<float>(copy.xOffset);
+    placement.yOffset = static_cast<float>(copy.yOffset);
+    // The dialog's double is compared with the single-precision 0.99
+    // (0.9900000095...): a scale typed as exactly 0.99 is below it and keeps
+    // its offsets.
+    if (!(copy.scale < static_cast<double>(0.99f))) {
+        placement.xOffset = 0.0f;
+        placement.yOffset = 0.0f;
+    }
+    message = PRINTER_SETUP_SAVE(session);
+    return 0;
+}
+
+int PRINTER_SETUP_NO(Session&) {
+    return 0;
+}
+
+int PRINTER_SETUP_DEFAULT(Session& session, std::optional<Message>& message) {
+    set_defaults(session.printer);
+    message = PRINTER_SETUP_SAVE(session);
+    return 0;
+}
+
+}  // namespace qor
