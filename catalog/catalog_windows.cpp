@@ -1,0 +1,123 @@
+#include "catalog/catalog_windows.h"
+
+#include "app/fixed_record.h"
+#include "catalog/grid_list.h"
+#include "catalog/open_by_catalog.h"
+
+namespace qor {
+
+bool catalog_smaller_text(const CatalogWindows& windows) {
+    return windows.large_text() && windows.screen_width() == 800;
+}
+
+std::vector<MessageLine> progress_lines(const CatalogProgress& progress) {
+    MessageLine reading;
+    reading.centred = true;
+    reading.runs = {{"Reading: ", ""}, {progress.percentage.str(), "red"}, {" done", ""}};
+    MessageLine found;
+    found.centred = true;
+    found.runs = {{progress.count.str(), "red"}, {" files found", ""}};
+    return {reading, found};
+}
+
+// ------------------------------------------------------- requirement list --
+
+RequirementWindow::RequirementWindow(Session& session, CatalogWindows& windows,
+                                     const std::string& path, const Text<24>& sort)
+    : session_(session), windows_(windows) {
+    CatalogList& catalog = session.catalog;
+    catalog.RequirementIndex = 0;
+    caption = "Select requirement from:" + std::string(trim_right(path)) + " " +
+              format_integer(catalog.Count, 4) + " requirements found";
+    sortName = std::string(sort.trimmed());
+    smallerText = catalog_smaller_text(windows);
+    listHeight = requirement_list_height(catalog.Count, windows.screen_width());
+    listFormat = requirement_list_format(listHeight);
+}
+
+const Text<94>& RequirementWindow::header() const {
+    return session_.catalog.Header;
+}
+int RequirementWindow::count() const {
+    return session_.catalog.Count;
+}
+const Text<94>& RequirementWindow::line(int i) const {
+    return session_.catalog.Lines[static_cast<std::size_t>(i - 1)];
+}
+int RequirementWindow::highlighted() const {
+    return session_.catalog.RequirementIndex;
+}
+
+int RequirementWindow::select(int index) {
+    session_.catalog.RequirementIndex = index;
+    return REQ_DOUBLE_CLICK(session_.catalog, 0);
+}
+
+int RequirementWindow::double_click(int index) {
+    session_.catalog.RequirementIndex = index;
+    accepted_ = true;
+    return REQ_DOUBLE_CLICK(session_.catalog, 1);
+}
+
+int RequirementWindow::accept() {
+    accepted_ = true;
+    return REQ_SELECTED(session_.catalog);
+}
+
+int RequirementWindow::sort(int key) {
+    switch (key) {
+        case 2:
+            return SORT_FTL(session_, windows_);
+        case 3:
+            return SORT_LFT(session_, windows_);
+        case 4:
+            return SORT_LTF(session_, windows_);
+        default:
+            return SORT_R(session_, windows_);
+    }
+}
+
+// ---------------------------------------------------------- grid-file list --
+
+GridWindow::GridWindow(Session& session, CatalogWindows& windows) : session_(session) {
+    CatalogList& catalog = session.catalog;
+    catalog.GridIndex = 0;
+    caption = "Select grid file to plot";
+    smallerText = catalog_smaller_text(windows);
+    listHeight = catalog.GridCount;
+    listFormat = "%" + format_integer(catalog.GridCount, 1) + ".106^lb";
+}
+
+const Text<94>& GridWindow::header() const {
+    return session_.catalog.Header;
+}
+const Text<94>& GridWindow::selectedLine() const {
+    return session_.catalog.SelectedLine;
+}
+int GridWindow::count() const {
+    return session_.catalog.GridCount;
+}
+const Text<90>& GridWindow::line(int i) const {
+    return session_.catalog.GridLines[static_cast<std::size_t>(i - 1)];
+}
+int GridWindow::highlighted() const {
+    return session_.catalog.GridIndex;
+}
+
+int GridWindow::select(int index) {
+    session_.catalog.GridIndex = index;
+    return GRID_DOUBLE_CLICK(session_.catalog, 0);
+}
+
+int GridWindow::double_click(int index) {
+    session_.catalog.GridIndex = index;
+    accepted_ = true;
+    return GRID_DOUBLE_CLICK(session_.catalog, 1);
+}
+
+int GridWindow::accept() {
+    accepted_ = true;
+    return GRID_SELECTED(session_.catalog);
+}
+
+}  // namespace qor
