@@ -29,7 +29,6 @@ void Console::present(const std::vector<std::string>&, std::string_view message,
     std::string_view shown = message;
     while (!shown.empty() && shown.back() == ' ') shown.remove_suffix(1);
     if (!shown.empty() || stopping) {
-        if (stopping && !shown.empty()) std::fputs("STOP ", stdout);
         std::fwrite(shown.data(), 1, shown.size(), stdout);
         if (!shown.empty()) std::fputc('\n', stdout);
     }

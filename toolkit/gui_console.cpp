@@ -1,6 +1,7 @@
 #include "toolkit/gui_console.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -9,7 +10,12 @@ namespace qor {
 void GuiConsole::present(const std::vector<std::string>& lines, std::string_view message,
                          bool stopping) {
     Console::present(lines, message, stopping);
-    if (QApplication::instance() == nullptr) return;
+    // On the offscreen platform (scripted runs, tests) nobody could answer the
+    // box: the lines have reached standard output, which is where they are read.
+    if (QApplication::instance() == nullptr ||
+        QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        return;
+    }
     QString text;
     for (const std::string& line : lines) {
         if (!text.isEmpty()) text += '\n';
