@@ -34,7 +34,7 @@ Message write_failure(const PathState& paths) {
 }
 
 std::string shown_level(float level) {
-    if (!std::isfinite(level)) return "(not a number)";
+    if (!std::isfinite(level)) return "(out of range)";
     std::string text = format_real(level, 24, 2);
     return text.substr(text.find_first_not_of(' '));
 }
@@ -80,6 +80,8 @@ std::optional<Message> requirement_file_text(const Session& session, std::string
         // Only the real levels are written, in position order. Empty markers
         // normally come first, but levels read from a file and not yet sorted
         // may have them in between; skipping them loses no level either way.
+        // A level too large for its field is refused rather than written as
+        // asterisks, which would make the file unreadable.
         RecordWriter pairs;
         int written = 0;
         for (std::size_t i = 0; i < static_cast<std::size_t>(positions); ++i) {
