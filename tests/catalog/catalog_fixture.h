@@ -15,6 +15,7 @@
 #include "app/fixed_record.h"
 #include "app/session.h"
 #include "catalog/catalog_windows.h"
+#include "platform/paths.h"
 #include "tests/support/test_support.h"
 
 namespace qor::testing {
