@@ -8,6 +8,7 @@
 
 #include "app/settings_files.h"
 #include "areadata/readers.h"
+#include "catalog/catalog_creation.h"
 #include "plotsettings/contour_colours.h"
 #include "plotsettings/summaries.h"
 #include "sample/sample_package.h"
@@ -143,6 +144,44 @@ TEST_P(SampleReadBackTest, ReadsLikeTheMainWindowAndBuildsEverySummary) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKindOfRun, SampleReadBackTest, ::testing::ValuesIn(cases));
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        result.push_back(text.substr(start, end - start));
+    }
+    return result;
+}
+
+TEST(SampleCatalogTest, CataloguesTheRunsThatHaveAMonthsLineWithTheirGridCounts) {
+    TempDir dir;
+    ASSERT_EQ(sample::write_sample_package(dir.path()), "");
+    Session session;
+    RecordingConsole console;
+    testing::use_package(session, dir / "RUN", console);
+    session.paths.SubDir = "SAMPLE_001";
+
+    session.paths.Model = "HALDOR";
+    auto names = GET_FILES(session.paths, session.paths.SubDir);
+    ASSERT_EQ(names.size(), 3u);  // SAMPLE04.HAL has no Months line
+    auto lines = lines_of(catalog_creation_content(session.paths, names));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "    3 Requirement files found.  Sorted by:Requirement Number");
+    EXPECT_EQ(lines[2],
+              "SAMPLE01.HAL USA 15.26 0700-1000(3/3) 27,28,37,38                   "
+              " GRV  250    45.0   0 301 ");
+    EXPECT_EQ(lines[3].substr(0, 38), "SAMPLE02.HAL USA  9.59 0200-0900(3/4) ");
+    EXPECT_EQ(lines[4].substr(0, 38), "SAMPLE03.HAL GRC 11.85 1900-2000(1/1) ");
+
+    session.paths.Model = "MIRVEN";
+    names = GET_FILES(session.paths, session.paths.SubDir);
+    ASSERT_EQ(names.size(), 2u);
+    lines = lines_of(catalog_creation_content(session.paths, names));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[2].substr(0, 38), "MIRV01.MIR   DEU  9.83 0600-1300(2/2) ");
+    EXPECT_EQ(lines[3].substr(0, 38), "MIRV02.MIR   UZB 17.74 1500-1800(3/3) ");
+}
 
 }  // namespace
 }  // namespace qor
