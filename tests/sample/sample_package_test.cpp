@@ -249,10 +249,8 @@ TEST_F(SamplePackageTest, GridFilesHoldTheirDeclaredPointsInFixedColumns) {
             auto index = static_cast<std::int32_t>(i - 3);
             EXPECT_EQ(row, index / header.columns + 1);
             EXPECT_EQ(point, index % header.columns + 1);
-            EXPECT_GE(latitude, -90.0);
-            EXPECT_LE(latitude, 90.0);
-            EXPECT_GE(longitude, -180.0);
-            EXPECT_LE(longitude, 180.0);
+            EXPECT_LE(std::abs(latitude), 90.0);
+            EXPECT_LE(std::abs(longitude), 180.0);
             // Rows run south to north.
             if (point == 1) {
                 EXPECT_GT(latitude, previous_latitude);
@@ -271,17 +269,7 @@ TEST_F(SamplePackageTest, GridFilesHoldTheirDeclaredPointsInFixedColumns) {
                 }
                 double value = 0;
                 ASSERT_TRUE(parse_real(field, 2, value)) << "'" << field << "'";
-                if (value <= -998.9) {
-                    missing_seen = true;
-                    continue;
-                }
-                if (header.names[k] == "   REL") {
-                    EXPECT_GE(value, 0.0);
-                    EXPECT_LE(value, 100.0);
-                }
-                if (header.names[k] == "   MUF") {
-                    EXPECT_GT(value, 0.0);
-                }
+                if (value <= -998.9) missing_seen = true;
             }
             if (mode_text && no_sky_wave) {
                 // Without a mode there is no signal: DBU (field 1) is missing too.
@@ -304,58 +292,29 @@ std::vector<std::string> labelled(const std::vector<std::string>& lines, std::st
     return result;
 }
 
-TEST_F(SamplePackageTest, RequirementFilesHaveTheirHeaderAndKeptLines) {
-    int old_form = 0, without_months = 0, runs_missing_a_grid = 0, inverse_runs = 0;
-    std::set<std::int32_t> level_counts;
+// What a requirement file's header and kept lines hold; the readers check the
+// header itself (see the read-back tests).
+TEST_F(SamplePackageTest, RequirementFilesCoverTheCasesTheProgramDistinguishes) {
+    int old_form = 0, without_months = 0, runs_missing_a_grid = 0;
+    std::set<std::string> level_counts;
     for (const std::string& file : requirement_files()) {
         SCOPED_TRACE(file);
         auto lines = file_lines(file);
         ASSERT_GE(lines.size(), 4u);
-        bool haldor = file.substr(file.size() - 3) == "HAL";
-        EXPECT_EQ(lines[0], haldor ? "Model    :HALDOR" : "Model    :MIRVEN");
         ASSERT_GE(lines[1].size(), 20u);
-        std::size_t next = 2;
-        if (lines[1][19] == ':') {
-            EXPECT_EQ(lines[2].substr(0, 10), "Cities   :");
-            next = 3;
-        } else {
-            ++old_form;
-            EXPECT_FALSE(Text<80>(lines[1]).sub(65, 76).empty()) << "old form names its city file";
+        if (lines[1][19] != ':') ++old_form;
+        auto first_kept = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.rfind("Months   :", 0) == 0 || line.rfind("Hours    :", 0) == 0;
+        });
+        for (auto it = lines.begin(); it != first_kept; ++it) {
+            if (it->rfind("Parameter:", 0) == 0)
+                level_counts.insert(Text<80>(*it).str().substr(16, 4));
         }
-        FieldReader nparms(lines[next]);
-        EXPECT_EQ(nparms.take(10), "Nparms   :");
-        std::int32_t count = -1;
-        ASSERT_TRUE(nparms.integer(5, count));
-        ASSERT_GE(count, 1);
-        ASSERT_LE(count, 5);
-        for (std::int32_t j = 0; j < count; ++j) {
-            FieldReader parameter(lines[next + 1 + static_cast<std::size_t>(j)]);
-            EXPECT_EQ(parameter.take(10), "Parameter:");
-            parameter.skip(6);
-            std::int32_t levels = -1;
-            ASSERT_TRUE(parameter.integer(4, levels));
-            level_counts.insert(levels);
-            double previous = -1e9;
-            for (std::int32_t k = 0; k < levels; ++k) {
-                std::int32_t colour = -1;
-                double level = 0;
-                ASSERT_TRUE(parameter.integer(3, colour));
-                parameter.skip(1);
-                ASSERT_TRUE(parameter.real(7, 2, level));
-                EXPECT_GE(colour, 0);
-                EXPECT_LE(colour, 15);
-                EXPECT_GT(level, previous);
-                previous = level;
-            }
-            EXPECT_TRUE(parameter.rest().empty());
-        }
-        std::vector<std::string> kept(lines.begin() + static_cast<long>(next) + 1 + count,
-                                      lines.end());
+        std::vector<std::string> kept(first_kept, lines.end());
         EXPECT_LE(kept.size(), 30u);
         for (const std::string& line : kept) EXPECT_LE(line.size(), 80u);
         EXPECT_LE(labelled(kept, "Comment  :").size(), 10u);
         if (labelled(kept, "Months   :").empty()) ++without_months;
-        if (file.find("AREA_INV") != std::string::npos) ++inverse_runs;
 
         auto hours = labelled(kept, "Hours    :");
         ASSERT_EQ(hours.size(), 1u);
@@ -367,55 +326,21 @@ TEST_F(SamplePackageTest, RequirementFilesHaveTheirHeaderAndKeptLines) {
             ASSERT_TRUE(hour_fields.integer(7, hour));
             if (hour > 0) hour_count = k;
         }
-        ASSERT_GT(hour_count, 0);
         std::string stem = file.substr(0, file.size() - 2);
         int present = 0;
-        for (int k = 1; k <= hour_count; ++k) {
-            if (fs::exists(stem + "G" + std::to_string(k))) ++present;
-        }
+        for (int k = 1; k <= hour_count; ++k) present += fs::exists(stem + "G" + std::to_string(k));
         if (present < hour_count) ++runs_missing_a_grid;
 
-        auto gridsize = labelled(kept, "Gridsize :");
-        for (const std::string& line : gridsize) {
-            std::int32_t code = -1;
-            ASSERT_TRUE(parse_integer(Text<80>(line).sub(16, 20), code));
-            EXPECT_TRUE(code == 0 || code == 1 || (code >= 21 && code <= 24)) << code;
-        }
-        for (const std::string& line : labelled(kept, "Comment  :")) {
-            Text<80> comment(line);
-            if (comment.sub(11, 15) == "Admin") {
-                EXPECT_TRUE(
-                    std::regex_match(std::string(comment.sub(21, 23)), std::regex("[A-Z]{3}")));
-            } else if (comment.sub(11, 14) == "Time") {
-                EXPECT_TRUE(std::regex_match(std::string(comment.sub(21, 29)),
-                                             std::regex("[0-9]{4}-[0-9]{4}")));
-            } else if (comment.sub(11, 14) == "INFO") {
-                double frequency = 0;
-                EXPECT_TRUE(parse_real(comment.sub(19, 23), 2, frequency));
-                EXPECT_GT(frequency, 2.0);
-                EXPECT_LT(frequency, 30.0);
-                EXPECT_TRUE(std::regex_match(std::string(comment.sub(25, 54)),
-                                             std::regex("[0-9]+(,[0-9]+)* *")));
-                EXPECT_TRUE(std::regex_match(
-                    std::string(comment.sub(56, 79)),
-                    std::regex("[A-Z]{3}  [ 0-9]{3} [ .0-9]{7} [ 0-9]{3} [ 0-9]{3}")))
-                    << comment.sub(56, 79);
-            }
-        }
-        // The transmitter and the area corners, for the map program.
+        // The map program places the grid by the area's corners: the first and
+        // the last point of every grid file of the run.
         ASSERT_EQ(labelled(kept, "Transmit :").size(), 1u);
         auto area = labelled(kept, "Area     :");
         ASSERT_EQ(area.size(), 1u);
         FieldReader corners(area[0]);
         corners.skip(10);
         double south = 0, west = 0, north = 0, east = 0;
-        ASSERT_TRUE(corners.real(8, 2, south));
-        ASSERT_TRUE(corners.real(9, 2, west));
-        ASSERT_TRUE(corners.real(8, 2, north));
-        ASSERT_TRUE(corners.real(9, 2, east));
-        EXPECT_LT(south, north);
-        EXPECT_LT(west, east);
-        // The first and last point of each grid file of the run lie on the corners.
+        ASSERT_TRUE(corners.real(8, 2, south) && corners.real(9, 2, west) &&
+                    corners.real(8, 2, north) && corners.real(9, 2, east));
         for (int k = 1; k <= hour_count; ++k) {
             std::string grid = stem + "G" + std::to_string(k);
             if (!fs::exists(grid)) continue;
@@ -430,8 +355,7 @@ TEST_F(SamplePackageTest, RequirementFilesHaveTheirHeaderAndKeptLines) {
     EXPECT_EQ(old_form, 1);
     EXPECT_EQ(without_months, 1);
     EXPECT_EQ(runs_missing_a_grid, 1);
-    EXPECT_EQ(inverse_runs, 1);
-    EXPECT_TRUE(level_counts.count(0) && level_counts.count(3) && level_counts.count(7));
+    EXPECT_EQ(level_counts, (std::set<std::string>{"   0", "   3", "   7"}));
 }
 
 struct PlotGroup {
