@@ -29,7 +29,8 @@ struct Text {
     /// Replaces the content: cut to N bytes or padded with blanks.
     void assign(std::string_view value) {
         bytes.fill(' ');
-        std::memcpy(bytes.data(), value.data(), std::min(value.size(), N));
+        // An empty view may carry a null pointer, which memcpy must not see.
+        if (!value.empty()) std::memcpy(bytes.data(), value.data(), std::min(value.size(), N));
     }
     Text& operator=(std::string_view value) {
         assign(value);
