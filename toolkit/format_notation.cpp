@@ -30,7 +30,9 @@ void render_format(WindowBuilder& builder, std::string_view piece) {
     std::size_t i = 0;
     while (i < piece.size()) {
         if (piece[i] != '%') {
-            pending += piece[i++];
+            // Control bytes (a NUL or tab from an editor) are shown as blanks.
+            char c = piece[i++];
+            pending += static_cast<unsigned char>(c) < 32 ? ' ' : c;
             continue;
         }
         std::string_view rest = piece.substr(i);

@@ -2,10 +2,27 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
-#include <QString>
+
+#include "app/text.h"
+#include "toolkit/window_builder.h"
 
 namespace qor {
+
+Message console_message(const std::vector<std::string>& lines, std::string_view message,
+                        bool stopping) {
+    Message box;
+    box.caption = stopping ? "QOR_PLOT stopped" : "QOR_PLOT";
+    box.exclamation = stopping;
+    for (const std::string& line : lines) box.lines.push_back(plain_line(line));
+    std::string_view shown = trim_right(message);
+    while (!shown.empty() && shown.front() == ' ') shown.remove_prefix(1);
+    if (!shown.empty()) {
+        if (!box.lines.empty()) box.lines.push_back(plain_line(""));
+        box.lines.push_back(plain_line(std::string(shown)));
+    }
+    box.button = stopping ? "OK" : "Continue";
+    return box;
+}
 
 void GuiConsole::present(const std::vector<std::string>& lines, std::string_view message,
                          bool stopping) {
@@ -16,25 +33,9 @@ void GuiConsole::present(const std::vector<std::string>& lines, std::string_view
         QGuiApplication::platformName() == QLatin1String("offscreen")) {
         return;
     }
-    QString text;
-    for (const std::string& line : lines) {
-        if (!text.isEmpty()) text += '\n';
-        text += QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
-    }
-    QString shown = QString::fromLatin1(message.data(), static_cast<qsizetype>(message.size()))
-                        .trimmed();
-    if (!shown.isEmpty()) {
-        if (!text.isEmpty()) text += "\n\n";
-        text += shown;
-    }
-    if (text.isEmpty()) return;
-    QMessageBox box;
-    box.setObjectName("consoleBox");
-    box.setWindowTitle(stopping ? "QOR_PLOT stopped" : "QOR_PLOT");
-    box.setText(text);
-    box.setFont(QFont("Liberation Mono"));
-    box.addButton(stopping ? "OK" : "Continue", QMessageBox::AcceptRole);
-    box.exec();
+    Message box = console_message(lines, message, stopping);
+    if (box.lines.empty()) return;
+    show_message(box, nullptr);
 }
 
 }  // namespace qor

@@ -346,7 +346,10 @@ void WindowBuilder::add_widget(QWidget* widget, bool is_text) {
     QWidget* container = layout()->parentWidget();
     widget->setParent(container);
     layout()->add(new QWidgetItem(widget), false, is_text);
-    if (!is_text) last_control_ = widget;
+    if (is_text) return;
+    last_control_ = widget;
+    // Pointing at a control without help empties the help area.
+    widget->installEventFilter(window_);
 }
 
 void WindowBuilder::apply_control_background(QWidget* widget) {

@@ -1,0 +1,49 @@
+#include "toolkit/help_action.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
+
+#include "app/help_contents.h"
+#include "platform/paths.h"
+#include "toolkit/window_builder.h"
+
+namespace qor {
+
+namespace {
+
+DocumentOpener& opener() {
+    static DocumentOpener current;
+    return current;
+}
+
+bool open_with_desktop(const std::string& native) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(native.c_str())));
+}
+
+}  // namespace
+
+void set_document_opener(DocumentOpener replacement) {
+    opener() = std::move(replacement);
+}
+
+bool open_help_contents(std::string_view help_file, QWidget* parent) {
+    HelpContents contents = help_contents(help_file);
+    if (contents.missing) {
+        show_message(*contents.missing, parent);
+        return false;
+    }
+    std::string native = native_path(contents.file);
+    bool opened = opener() ? opener()(native) : open_with_desktop(native);
+    if (opened) return true;
+    Message message;
+    message.caption = "Could not OPEN help file";
+    message.background = "red";
+    message.lines.push_back(
+        MessageLine{false, {{"No viewer could open the help file=", ""}, {contents.file, "red"}}});
+    message.button = "OK";
+    show_message(message, parent);
+    return false;
+}
+
+}  // namespace qor
