@@ -1,0 +1,23 @@
+#pragma once
+// What Help, Contents opens: the help file help_win\qorplot.hlp when it
+// exists, otherwise the HTML page help_win\qorplot.html beside it.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/message.h"
+
+namespace qor {
+
+struct HelpContents {
+    std::string file;                ///< package path of the page to open; "" when none
+    std::optional<Message> missing;  ///< set when neither file exists
+};
+
+/// The page to open for a help file path (package form, ending in ".hlp"):
+/// the file itself, else the ".html" file of the same name, else a message
+/// naming the missing file.
+HelpContents help_contents(std::string_view help_file);
+
+}  // namespace qor

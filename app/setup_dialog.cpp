@@ -1,0 +1,106 @@
+#include "app/setup_dialog.h"
+
+#include "app/settings_files.h"
+#include "app/startup.h"
+#include "platform/paths.h"
+
+namespace qor {
+
+namespace {
+
+constexpr std::int32_t lowest_columns = 60;
+constexpr std::int32_t lowest_rows = 10;
+
+// A working choice that no control could have produced (the fields are plain
+// integers) leaves the stored setting as it was rather than reading past a list.
+template <std::size_t Width, std::size_t Count>
+void take_choice(const std::array<Text<Width>, Count>& list, std::int32_t choice,
+                 Text<Width>& setting) {
+    if (choice >= 1 && choice <= static_cast<std::int32_t>(Count)) {
+        setting = list[static_cast<std::size_t>(choice - 1)];
+    }
+}
+
+}  // namespace
+
+const std::array<Text<6>, 6>& setup_colour_list() {
+    static const std::array<Text<6>, 6> list = {Text<6>("white"), Text<6>("gray"),
+                                                Text<6>("red"),   Text<6>("green"),
+                                                Text<6>("blue"),  Text<6>("yellow")};
+    return list;
+}
+
+const std::array<Text<14>, 4>& setup_font_list() {
+    static const std::array<Text<14>, 4> list = {Text<14>("default"), Text<14>("Courier New"),
+                                                 Text<14>("Courier Small"), Text<14>("Courier")};
+    return list;
+}
+
+void setup_prepare(WindowSettings& settings) {
+    settings.MainChoice = 6;
+    settings.InputChoice = 4;
+    LCASE(settings.MainColour, 6);
+    LCASE(settings.InputColour, 6);
+    const auto& colours = setup_colour_list();
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        auto position = static_cast<std::int32_t>(i + 1);
+        if (settings.MainColour == colours[i]) settings.MainChoice = position;
+        if (settings.InputColour == colours[i]) settings.InputChoice = position;
+    }
+    settings.FontChoice = 1;
+    const auto& fonts = setup_font_list();
+    for (std::size_t i = 0; i < fonts.size(); ++i) {
+        if (settings.ScrollFont == fonts[i]) settings.FontChoice = static_cast<std::int32_t>(i + 1);
+    }
+    settings.ColumnsEntry = std::max(settings.ScrollColumns, lowest_columns);
+    settings.RowsEntry = std::max(settings.ScrollRows, lowest_rows);
+}
+
+int SETUP_OK(Session& session, std::optional<Message>& failure) {
+    WindowSettings& settings = session.window;
+    take_choice(setup_colour_list(), settings.MainChoice, settings.MainColour);
+    take_choice(setup_colour_list(), settings.InputChoice, settings.InputColour);
+    take_choice(setup_font_list(), settings.FontChoice, settings.ScrollFont);
+    settings.ColumnsEntry = std::max(settings.ColumnsEntry, lowest_columns);
+    settings.RowsEntry = std::max(settings.RowsEntry, lowest_rows);
+    settings.ScrollColumns = settings.ColumnsEntry;
+    settings.ScrollRows = settings.RowsEntry;
+    failure = SETUP_SAVE(session);
+    return 0;
+}
+
+int SETUP_NO(Session&) {
+    return 0;
+}
+
+int SETUP_DEFAULT(Session& session, std::optional<Message>& failure) {
+    WindowSettings& settings = session.window;
+    settings.MainColour = "yellow";
+    settings.InputColour = "green";
+    settings.ScrollFont = "default";
+    settings.ScrollColumns = 77;
+    settings.ScrollRows = 26;
+    failure = SETUP_SAVE(session);
+    return 0;
+}
+
+std::optional<Message> SETUP_SAVE(Session& session) {
+    // The root is taken from the run directory as it stands before SET_RUN
+    // normalises it again.
+    std::string path = package_file(session.paths, "database\\setup.ini");
+    SET_RUN(session);
+    WriteResult written = replace_file(path, setup_file_text(session.window));
+    if (written.ok) return std::nullopt;
+    Message message;
+    message.caption = "Could not SAVE setup file";
+    message.background = "red";
+    message.lines.push_back(MessageLine{false, {{"Could not write file=", ""}, {path, "red"}}});
+    message.lines.push_back(plain_line(written.error));
+    message.lines.push_back(plain_line(""));
+    message.lines.push_back(
+        plain_line("The new settings are used until QOR_PLOT ends, but they are not saved."));
+    message.button = "OK";
+    return message;
+}
+
+}  // namespace qor
