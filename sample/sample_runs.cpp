@@ -16,6 +16,7 @@ namespace {
 
 constexpr double earth_radius = 6371.0;  // km
 constexpr double layer_height = 300.0;   // km, F2 reflection height
+constexpr double longest_hop = 3000.0;   // km: a hop with a 4 degree ray
 constexpr double degree = std::numbers::pi / 180.0;
 
 // The marker of a point where a parameter has no value; "-999.0" is the form
@@ -99,6 +100,14 @@ double wrapped_degrees(double value) {
     return value;
 }
 
+// Elevation angle at the ground of a ray reflected at the layer after a hop
+// of the given ground length (km).
+double elevation_of_hop(double hop) {
+    double half = std::max(hop, 1.0) / (2.0 * earth_radius);
+    double ratio = earth_radius / (earth_radius + layer_height);
+    return std::atan((std::cos(half) - ratio) / std::sin(half));
+}
+
 // 0 at local midnight, 1 at 13 h local time.
 double daylight(double ut_hour, double longitude) {
     double local = std::fmod(ut_hour + longitude / 15.0 + 48.0, 24.0);
@@ -119,24 +128,25 @@ PointValues model_point(const Run& run, int hour, double latitude, double longit
                      degree;
 
     PointValues v;
-    v.hops = std::max(1, static_cast<int>(std::ceil(distance / 3500.0)));
-    double hop = distance / v.hops;
+    // The mode: as few hops as rays of at least a few degrees allow.
+    v.hops = std::max(1, static_cast<int>(std::ceil(distance / longest_hop)));
     double mid_latitude = (tx.latitude + latitude) / 2.0;
     double mid_longitude = tx.longitude + wrapped_degrees(longitude - tx.longitude) / 2.0;
     double day = daylight(hour, mid_longitude);
     double fof2 = (3.5 + 7.5 * day) * (1.0 + 0.004 * run.sunspots) *
                   (1.0 - 0.3 * std::pow(std::fabs(mid_latitude) / 90.0, 2.0));
 
-    // Geometry of one hop: elevation at the ground, incidence at the layer.
-    double half = hop / (2.0 * earth_radius);
+    // The path's MUF is that of its longest possible hop, as control points
+    // half a hop from either end give it; so it rises with distance out to one
+    // hop and stays smooth beyond.
     double ratio = earth_radius / (earth_radius + layer_height);
-    double elevation = std::atan((std::cos(half) - ratio) / std::sin(half));
-    double sin_incidence = ratio * std::cos(elevation);
+    double muf_elevation = elevation_of_hop(std::min(distance, longest_hop));
+    double sin_incidence = ratio * std::cos(muf_elevation);
     v.muf = std::min(fof2 / std::sqrt(1.0 - sin_incidence * sin_incidence), 99.0);
     v.fot = 0.85 * v.muf;
     v.luf = 1.5 + 7.0 * day * (1.0 - 0.5 * std::fabs(mid_latitude) / 90.0) *
                       std::sqrt(std::min(distance, 6000.0) / 6000.0);
-    v.angle = elevation / degree;
+    v.angle = elevation_of_hop(distance / v.hops) / degree;
     v.sky_wave = run.frequency <= v.muf;
     if (!v.sky_wave) return v;
 
@@ -147,11 +157,12 @@ PointValues model_point(const Run& run, int hour, double latitude, double longit
     }
     // Absorption grows with the number of hops, with daylight, towards lower
     // frequencies and for low rays, which cross the D region obliquely.
-    double absorption = 2.5 * v.hops * (0.2 + day) * std::pow(10.0 / run.frequency, 2.0) *
+    double hops = std::max(1.0, distance / longest_hop);  // smooth across mode changes
+    double absorption = 2.5 * hops * (0.2 + day) * std::pow(10.0 / run.frequency, 2.0) *
                         (1.0 + 5.0 / std::max(v.angle, 5.0));
     double near_muf = std::max(0.0, run.frequency / v.muf - 0.85) * 40.0;
     v.dbu = 104.8 + 10.0 * std::log10(static_cast<double>(tx.power)) + gain -
-            20.0 * std::log10(distance) - absorption - near_muf - 2.0 * (v.hops - 1);
+            20.0 * std::log10(distance) - absorption - near_muf - 2.0 * (hops - 1.0);
     v.dbu = std::clamp(v.dbu, -99.0, 150.0);
     double noise = 22.0 + 10.0 * std::pow(1.0 - std::fabs(latitude) / 90.0, 2.0) -
                    8.0 * daylight(hour, longitude) - 10.0 * std::log10(run.frequency / 10.0);
