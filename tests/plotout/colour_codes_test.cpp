@@ -215,33 +215,5 @@ TEST(ColCvtTest, WritesFirstNamesFileNamesAndTheContourStyle) {
     }
 }
 
-TEST(ColCvtTest, WritesBackWhatANewFormLineSaid) {
-    const ColorTables tables = dos_list();
-    const std::array<std::string_view, 7> styles{"Black with shading  ", "Red   with shading  ",
-                                                 "Black  NO  shading  ", "Red    NO  shading  ",
-                                                 "Shading, no contours", "Bin color shading   ",
-                                                 "Bin  B/W  shading   "};
-    const std::array<std::string_view, 6> cities{"BLACK ", "black ", "RED   ",
-                                                 "red   ", "BLUE  ", "blue  "};
-    for (std::size_t row = 0; row < styles.size(); ++row) {
-        const std::string line =
-            "BLACK    :RED      :GRAY     :" + std::string(cities[row % cities.size()]) +
-            "   :LRED     :" + std::string(styles[row]);
-        RequirementLines file("Cities   :x.cty\n");
-        std::array<Text<6>, 6> colors;
-        Text<12> cityFile;
-        COL_FMT(tables, file.file, line, colors, cityFile);
-        std::array<Text<6>, 5> names;
-        Text<20> contour;
-        COL_CVT(tables, colors, names, contour);
-        EXPECT_EQ(names[0].view(), "BLACK ");
-        EXPECT_EQ(names[1].view(), "RED   ");
-        EXPECT_EQ(names[2].view(), "GRAY  ");
-        EXPECT_EQ(names[3].view(), cities[row % cities.size()]);
-        EXPECT_EQ(names[4].view(), "LRED  ");
-        EXPECT_EQ(contour.view(), styles[row]);
-    }
-}
-
 }  // namespace
 }  // namespace qor
