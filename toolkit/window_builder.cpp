@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -862,6 +863,8 @@ std::optional<std::string> open_file_dialog(
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // The package's files come in any case: "*.HG?" must list run1.hg1 too.
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     QStringList names;
     QString selected;
     for (const auto& [label, patterns] : filters) {
