@@ -1,39 +1,181 @@
 #include "app/main_window_view.h"
 
-#include <QApplication>
-#include <QMainWindow>
-#include <QEventLoop>
-#include <QCloseEvent>
+#include <QAbstractButton>
+
+#include "app/about_box_view.h"
+#include "app/main_window.h"
+#include "app/screenshots_view.h"
+#include "app/setup_dialog_view.h"
+#include "areadata/file_summary.h"
+#include "areadata/open_data.h"
+#include "plotout/plot_launch.h"
+#include "plotout/printer_setup_view.h"
+#include "toolkit/help_action.h"
+#include "toolkit/screen_metrics.h"
+#include "toolkit/window_builder.h"
 
 namespace qor {
 
 namespace {
 
-class MainWindow : public QMainWindow {
-public:
-    QEventLoop* loop = nullptr;
+constexpr std::string_view red = "red";
+constexpr std::string_view black = "black";
+constexpr std::string_view default_colour = "";
 
-protected:
-    void closeEvent(QCloseEvent* event) override {
-        if (loop != nullptr) loop->quit();
-        event->accept();
+ScreenSize current_screen() {
+    return ScreenSize{screen_width(), ITEXTSIZ()};
+}
+
+// A plot action's message (a file that could not be written) is shown over
+// the main window, which stays open.
+Callback plot_action(Session& session, Window* window,
+                     int (*action)(Session&, std::optional<Message>&)) {
+    return [&session, window, action] {
+        std::optional<Message> message;
+        const int result = action(session, message);
+        if (message) show_message(*message, window);
+        return result;
+    };
+}
+
+Callback open_by_file(Session& session, Window* window, const MainWindowFrame& frame) {
+    std::vector<std::pair<std::string, std::string>> filters;
+    for (const FileFilter& filter : frame.filters)
+        filters.emplace_back(filter.label, filter.patterns);
+    const std::string start = frame.startFolder + "\\" + frame.startPattern;
+    return [&session, window, filters, start] {
+        const std::optional<std::string> chosen =
+            open_file_dialog(window, "Select GRID file to plot", filters, start);
+        if (!chosen) return 1;
+        choose_file(session.paths, *chosen);
+        std::optional<Message> message;
+        const int result = OPENDATA(session.paths, message);
+        if (message) show_message(*message, window);
+        return result;
+    };
+}
+
+void disable(Window* window, const char* name) {
+    if (auto* button = window->findChild<QAbstractButton*>(name)) button->setEnabled(false);
+}
+
+// Lays out a message as text lines above its button, as the last element of
+// the window.
+void message_as_button(WindowBuilder& b, const Message& message) {
+    for (const MessageLine& line : message.lines) {
+        b.newline();
+        if (line.centred) b.centre();
+        for (const TextRun& run : line.runs) b.colour(std::string_view(run.colour)).text(run.text);
+        b.colour(default_colour);
     }
-};
+    b.newline().centre();
+    b.colour(std::string_view(message.buttonColour))
+        .button(
+            message.button, "READ_FAILED", [] { return 0; }, ButtonKind::default_button);
+    b.colour(default_colour);
+}
 
 }  // namespace
 
-int SCREEN(Session& session, const Text<6>& model, const Text<8>&, const Text<20>& sub) {
-    session.paths.NewFileChosen = 0;
-    MainWindow window;
-    window.setObjectName("SCREEN");
-    std::string caption = "QOR_PLOT - " + model.str() + "Plot Area Coverage data input - " +
-                          std::string(sub.trimmed());
-    window.setWindowTitle(QString::fromLatin1(caption.c_str()));
-    window.resize(800, 600);
-    QEventLoop loop;
-    window.loop = &loop;
-    window.show();
-    loop.exec();
+int SCREEN(Session& session, const Text<6>& model, const Text<8>& browse, const Text<20>& sub) {
+    const MainWindowFrame frame = main_window_frame(session, model, browse, sub, current_screen());
+    // The "Plot to" menu is greyed by this state while no file is loaded.
+    const std::int32_t plot_menu_state = frame.plotMenuState;
+
+    WindowBuilder b(nullptr, "SCREEN");
+    Window* window = b.window();
+    b.caption(frame.caption);
+
+    // Catalogs and groups have no windows yet: their items stay in place, greyed.
+    b.menu("&File", "FileMenu",
+           {{"Open (by catalog)", "OPCAT_CB", {}, false},
+            {frame.createCatalogItem, "CREATECB", {}, false},
+            {"|", "", {}, true},
+            {"Open (by file)", "OPENDATA", open_by_file(session, window, frame), true},
+            {"|", "", {}, true},
+            {"&Setup", "SETUPCB", [&session, window] { return SETUPCB(session, window); }, true},
+            {"|", "", {}, true},
+            {"E&xit", "EXIT", [] { return 0; }, true}});
+
+    std::vector<MenuItem> plot_items = {
+        {"&Window", "TOWINDOW", plot_action(session, window, TOWINDOW), true},
+        {"&Printer", "TOPRINTER", plot_action(session, window, TOPRINTER), true}};
+    if (frame.dosScreenOffered) {
+        plot_items.push_back(
+            {"&DOS screen", "TOSCREEN", plot_action(session, window, TOSCREEN), true});
+    }
+    plot_items.push_back({"&Setup printer", "PRINTER_SETUP",
+                          [&session, window] { return PRINTER_SETUP(session, window); }, true});
+    b.menu("&Plot to", "PlotMenu", std::move(plot_items), &plot_menu_state);
+
+    b.menu_action("&New Group", "NEW_GROUP_CB", {}, false);
+    b.menu(
+        "&Help", "HelpMenu",
+        {{"&About QOR Plot", "ABOUT", [&session, window] { return ABOUT(session, window); }, true},
+         {"|", "", {}, true},
+         {"&Contents", "HELP_CONTENTS",
+          [window, help = frame.helpFile] {
+              open_help_contents(help, window);
+              return 1;
+          },
+          true}});
+    b.background(frame.background);
+
+    if (frame.fileLoaded) {
+        b.style(frame.noBorder, frame.maximise);
+        if (const std::optional<Message> failure = load_current_file(session)) {
+            message_as_button(b, *failure);
+            schedule_screenshots(session, window, "main_window_read_failure");
+            b.run_modal();
+            return 0;
+        }
+
+        const std::vector<SummaryLine> summary = file_summary(session);
+        for (const SummaryLine& line : summary) {
+            b.newline().text(line.label).tab().colour(red).text(line.value).colour(black);
+            if (line.type) b.text("    Type : ").colour(red).text(*line.type).colour(black);
+        }
+
+        if (session.requirement.commentCount > 0) {
+            b.text(" ").font("Courier New").text_size(frame.textScale);
+            for (const std::string& comment : shown_comments(session.requirement)) {
+                b.newline().text("  ").tab().text(" ").tab().text(comment);
+            }
+            b.standard_font();
+        }
+
+        // The dialogs behind these buttons are not built yet: the buttons keep
+        // their places, greyed, with their summaries beside them.
+        b.newline().button("&Title", "TITLECB", {}).help("Change TITLE of plot");
+        b.text(" ").font("Courier New").text_size(frame.textScale).text(" ");
+        b.static_text("GridFile.title", session.grid.title, 75).standard_font();
+
+        b.newline().button("&Layers", "LAYERSCB", {}).help("Change colors for plot LAYERS");
+        b.font("Courier New").text_size(frame.textScale);
+        b.static_text("LayerSettings.summaryText", session.layers.summaryText, 80, 2)
+            .standard_font();
+        b.newline();
+
+        b.newline().button("&Parameters", "PARAMSCB", {}).help("Change PARAMETERS to plot");
+        b.static_text("ParameterSelection.summaryText", session.parameters.summaryText, 50);
+
+        b.newline()
+            .button("&Contours", "CONTOURS", {})
+            .help("Change CONTOUR levels and colors to plot");
+        b.font("Courier New").text_size(frame.textScale).text(" ");
+        b.static_text("ContourSettings.summaryText", session.contours.summaryText,
+                      frame.contourWidth, 10)
+            .standard_font();
+        b.newline(9);
+
+        for (const char* name : {"TITLECB", "LAYERSCB", "PARAMSCB", "CONTOURS"}) {
+            disable(window, name);
+        }
+    }
+
+    b.newline(2).help_area();
+    schedule_screenshots(session, window, frame.fileLoaded ? "main_window" : "main_window_no_file");
+    b.run_modal();
     return session.paths.NewFileChosen != 0 ? 1 : 0;
 }
 

@@ -1,0 +1,70 @@
+#include "plotout/printer_setup_view.h"
+
+#include "app/main_window.h"
+#include "plotout/printer_setup.h"
+#include "toolkit/window_builder.h"
+
+namespace qor {
+
+int PRINTER_SETUP(Session& session, QWidget* parent) {
+    PrinterSetupCopy copy = printer_setup_begin(session);
+
+    WindowBuilder b(parent, "PRINTER_SETUP");
+    Window* window = b.window();
+    // A file that cannot be written is reported over the dialog before it closes.
+    auto report = [window](const std::optional<Message>& message) {
+        if (message) show_message(*message, window);
+    };
+
+    b.caption("Change Area Coverage Printer SETUP information");
+    b.background(BACKGRND(session.window));
+    b.button(
+         "Accept", "PRINTER_SETUP_OK",
+         [&session, &copy, report] {
+             std::optional<Message> message;
+             const int result = PRINTER_SETUP_OK(session, copy, message);
+             report(message);
+             return result;
+         },
+         ButtonKind::default_button)
+        .button("Cancel", "PRINTER_SETUP_NO", [&session] { return PRINTER_SETUP_NO(session); });
+    b.button("Default", "PRINTER_SETUP_DEFAULT", [&session, report] {
+         std::optional<Message> message;
+         const int result = PRINTER_SETUP_DEFAULT(session, message);
+         report(message);
+         return result;
+     }).help("Default (Draw Border, Scale=1.0, Offset=0,0)");
+
+    b.newline(2).text("Border:   ");
+    b.control_background("white")
+        .list_box(
+            "border",
+            [] {
+                return std::vector<std::string>{"Draw Border", "Do Not Draw Border"};
+            },
+            copy.border, 2, 20)
+        .help("Do you want a border drawn around the map?");
+
+    b.newline(3).text("Scale:     ");
+    b.control_background("white")
+        .real_box("scale", copy.scale, 0.0, 1.0)
+        .help("Relative size to scale output (Maximum=1.0)");
+
+    b.newline(2).text("X-offset: ");
+    b.control_background("white")
+        .real_box("xOffset", copy.xOffset, -10.0, 10.0)
+        .help("X origin offset")
+        .text(" inches");
+
+    b.newline(2).text("Y-offset: ");
+    b.control_background("white")
+        .real_box("yOffset", copy.yOffset, -10.0, 10.0)
+        .help("Y origin offset")
+        .text(" inches");
+
+    b.newline(4).help_area();
+    b.run_modal();
+    return 1;
+}
+
+}  // namespace qor
