@@ -32,8 +32,8 @@ HelpContents help_contents(std::string_view help_file) {
     message.caption = "HELP file not found";
     message.background = "red";
     message.lines.push_back(MessageLine{
-        false, {{"Could not find the help file=", ""}, {std::string(help_file), "red"}}});
-    message.lines.push_back(MessageLine{false, {{"nor the help page=", ""}, {html, "red"}}});
+        false, {{"Could not find the help file=", ""}, {std::string(help_file), "white"}}});
+    message.lines.push_back(MessageLine{false, {{"nor the help page=", ""}, {html, "white"}}});
     message.button = "OK";
     contents.missing = std::move(message);
     return contents;

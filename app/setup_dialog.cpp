@@ -94,7 +94,8 @@ std::optional<Message> SETUP_SAVE(Session& session) {
     Message message;
     message.caption = "Could not SAVE setup file";
     message.background = "red";
-    message.lines.push_back(MessageLine{false, {{"Could not write file=", ""}, {path, "red"}}});
+    // The path stands out in white: red text would vanish on the red background.
+    message.lines.push_back(MessageLine{false, {{"Could not write file=", ""}, {path, "white"}}});
     message.lines.push_back(plain_line(written.error));
     message.lines.push_back(plain_line(""));
     message.lines.push_back(

@@ -39,8 +39,8 @@ bool open_help_contents(std::string_view help_file, QWidget* parent) {
     Message message;
     message.caption = "Could not OPEN help file";
     message.background = "red";
-    message.lines.push_back(
-        MessageLine{false, {{"No viewer could open the help file=", ""}, {contents.file, "red"}}});
+    message.lines.push_back(MessageLine{
+        false, {{"No viewer could open the help file=", ""}, {contents.file, "white"}}});
     message.button = "OK";
     show_message(message, parent);
     return false;
