@@ -394,6 +394,21 @@ class WindowBuilderTest : public QObject {
         QCOMPARE((c->x() - wide->x()) % step, 0);
     }
 
+    void aWindowWithMenusIsTallEnoughForItsLastLine() {
+        for (bool no_border : {false, true}) {
+            WindowBuilder builder(nullptr, "tall");
+            builder.menu("&File", "fileMenu", {{"E&xit", "EXIT", [] { return 0; }}});
+            builder.style(no_border, false);
+            builder.text("first").newline(20).text("last").newline(2).help_area().newline(2);
+            Window* window = builder.show_modeless();
+            QApplication::processEvents();
+            QWidget* box = window->findChild<QWidget*>("inputHelpBox");
+            QVERIFY(box != nullptr);
+            QVERIFY(box->geometry().bottom() < window->height());
+            window->close_window();
+        }
+    }
+
     void colourNamesAndFontsMapToWhatTheWindowsDraw() {
         struct Row {
             const char* name;
