@@ -35,7 +35,10 @@ int PRINTER_SETUP(Session& session, QWidget* parent) {
          return result;
      }).help("Default (Draw Border, Scale=1.0, Offset=0,0)");
 
-    b.newline(2).text("Border:   ");
+    // The labels were padded for a fixed-pitch font: a tab position lines the
+    // fields up in the proportional one.
+    b.tab_width(10);
+    b.newline(2).text("Border:   ").tab();
     b.control_background("white")
         .list_box(
             "border",
@@ -45,18 +48,18 @@ int PRINTER_SETUP(Session& session, QWidget* parent) {
             copy.border, 2, 20)
         .help("Do you want a border drawn around the map?");
 
-    b.newline(3).text("Scale:     ");
+    b.newline(3).text("Scale:     ").tab();
     b.control_background("white")
         .real_box("scale", copy.scale, 0.0, 1.0)
         .help("Relative size to scale output (Maximum=1.0)");
 
-    b.newline(2).text("X-offset: ");
+    b.newline(2).text("X-offset: ").tab();
     b.control_background("white")
         .real_box("xOffset", copy.xOffset, -10.0, 10.0)
         .help("X origin offset")
         .text(" inches");
 
-    b.newline(2).text("Y-offset: ");
+    b.newline(2).text("Y-offset: ").tab();
     b.control_background("white")
         .real_box("yOffset", copy.yOffset, -10.0, 10.0)
         .help("Y origin offset")

@@ -247,6 +247,31 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(package.screen(), 0);
     }
 
+    void plotToWindowWritesThePlotRequestAndKeepsTheWindowOpen() {
+        // No map program is installed: the start fails and says so, after the
+        // requirement file and the plot request file have been written.
+        Package package(true);
+        package.session.paths.FileName = "SAMPLE_001\\SAMPLE01.HG1";
+        bool still_open = false;
+        when_shown("SCREEN", [&still_open](QWidget* shown) {
+            auto* window = qobject_cast<Window*>(shown);
+            window->findChild<QAction*>("TOWINDOW")->trigger();
+            still_open = !window->was_closed();
+            window->close_window();
+        });
+        QCOMPARE(package.screen(), 0);
+        QVERIFY(still_open);
+        const std::string request = testing::read_file(package.dir / "RUN/zonegrfx.dat");
+        QCOMPARE(request,
+                 padded("SAMPLE_001\\SAMPLE01.HG1", 30) + "\n" +
+                     padded("SAMPLE01  15.26 MHz GRV 250 kW Az  45  Jun SSN 100  0700 UT", 75) +
+                     "\n");
+        const std::vector<std::string>& events = package.console.events;
+        QVERIFY(events.size() >= 2);
+        QCOMPARE(events[0], std::string(" MyCreateProcess error in gh_exec during:"));
+        QVERIFY2(events[1].find("bin_win\\terrapix.exe") != std::string::npos, events[1].c_str());
+    }
+
     void aReaderFailureShowsItsMessageAndEndsTheLoop() {
         Package package(true);
         package.session.paths.FileName = "SAMPLE_001\\MISSING.HG1";
