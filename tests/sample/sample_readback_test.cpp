@@ -143,7 +143,16 @@ TEST_P(SampleReadBackTest, ReadsLikeTheMainWindowAndBuildsEverySummary) {
               std::string_view::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryKindOfRun, SampleReadBackTest, ::testing::ValuesIn(cases));
+// Cases are named by their grid file, e.g. AREADATA_SAMPLE01_HG1.
+std::string case_name(const ::testing::TestParamInfo<GridCase>& info) {
+    std::string file = info.param.file;
+    std::string result = std::string(info.param.data_root) + "_";
+    for (char c : file.substr(file.find('\\') + 1)) result += c == '.' ? '_' : c;
+    return result;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKindOfRun, SampleReadBackTest, ::testing::ValuesIn(cases),
+                         case_name);
 
 std::vector<std::string> lines_of(const std::string& text) {
     std::vector<std::string> result;
