@@ -60,18 +60,6 @@ TEST_F(PrinterSetup, AcceptAppliesTheScaleRulesAndWritesTheLine) {
     }
 }
 
-TEST_F(PrinterSetup, WhatAcceptSavesReadsBackTheSame) {
-    PrinterSetupCopy copy{2, 0.75, -1.5, 9.25};
-    std::optional<Message> message;
-    PRINTER_SETUP_OK(session, copy, message);
-    session.printer = PrinterPlacement{};
-    PrinterSetupCopy reread = printer_setup_begin(session);
-    EXPECT_EQ(reread.border, 2);
-    EXPECT_EQ(reread.scale, 0.75);
-    EXPECT_EQ(reread.xOffset, -1.5);
-    EXPECT_EQ(reread.yOffset, 9.25);
-}
-
 TEST_F(PrinterSetup, CancelLeavesTheRecordAndTheFileAsTheyWere) {
     const std::string line = "    2    0.5000    1.0000    2.0000\n";
     write_file(ini(), line);
