@@ -85,7 +85,7 @@ GridWindow::GridWindow(Session& session, CatalogWindows& windows) : session_(ses
     caption = "Select grid file to plot";
     smallerText = catalog_smaller_text(windows);
     listHeight = catalog.GridCount;
-    listFormat = "%" + format_integer(catalog.GridCount, 1) + ".106^lb";
+    listFormat = RecordWriter().literal("%").integer(catalog.GridCount, 1).literal(".106^lb").str();
 }
 
 const Text<94>& GridWindow::header() const {

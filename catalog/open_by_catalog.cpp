@@ -38,7 +38,7 @@ Message catalog_error(CatalogReadOutcome outcome, const std::string& path) {
 }
 
 std::string requirement_list_format(int height) {
-    return "%" + format_integer(height, 2, 2) + ".106^lb";
+    return RecordWriter().literal("%").integer(height, 2, 2).literal(".106^lb").str();
 }
 
 int requirement_list_height(int count, int screenWidth) {
