@@ -417,6 +417,7 @@ WindowBuilder& WindowBuilder::tab() {
 }
 
 WindowBuilder& WindowBuilder::tab_width(int characters) {
+    tab_characters_ = characters;
     QFontMetrics metrics(standard_font_);
     for (FormatLayout* each : layouts_) {
         each->set_tab_width(characters * metrics.averageCharWidth());
@@ -765,7 +766,7 @@ WindowBuilder& WindowBuilder::begin_box() {
     auto* inner = new FormatLayout(frame);
     inner->setContentsMargins(6, 4, 6, 4);
     QFontMetrics metrics(standard_font_);
-    inner->set_tab_width(default_tab_width * metrics.averageCharWidth());
+    inner->set_tab_width(tab_characters_ * metrics.averageCharWidth());
     inner->set_line_height(QFontMetrics(current_font()).lineSpacing());
     add_widget(frame, false);
     layouts_.push_back(inner);

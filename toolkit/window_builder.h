@@ -300,6 +300,7 @@ class WindowBuilder {
     bool bold_ = false;
     QColor colour_;
     std::string next_background_;
+    int tab_characters_ = default_tab_width;
 };
 
 /// Answers, during a list box's callback, whether the event is the choice of

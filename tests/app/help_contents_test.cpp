@@ -40,12 +40,5 @@ TEST(HelpContentsTest, TheHelpFileIsPreferredThenTheHtmlPageBesideIt) {
     }
 }
 
-TEST(HelpContentsTest, AHelpPathWithoutExtensionLooksForTheHtmlPageByItsWholeName) {
-    TempDir dir;
-    write_file(dir / "help.d/qorplot.html", "<html></html>");
-    std::string root = to_package_path(dir.path()) + "\\";
-    EXPECT_EQ(help_contents(root + "help.d\\qorplot").file, root + "help.d\\qorplot.html");
-}
-
 }  // namespace
 }  // namespace qor
