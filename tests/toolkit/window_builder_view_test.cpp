@@ -409,6 +409,23 @@ class WindowBuilderTest : public QObject {
         }
     }
 
+    void windowStylesFixTheSizeOrFillTheScreen() {
+        struct Row {
+            bool no_border, maximise;
+            bool fixed, maximised;
+        };
+        for (Row row : {Row{false, false, false, false}, Row{true, false, true, false},
+                        Row{true, true, false, true}}) {
+            WindowBuilder builder;
+            builder.style(row.no_border, row.maximise).text("content");
+            Window* window = builder.show_modeless();
+            QCOMPARE(window->no_border(), row.no_border);
+            QCOMPARE(window->minimumSize() == window->maximumSize(), row.fixed);
+            QCOMPARE(window->windowState().testFlag(Qt::WindowMaximized), row.maximised);
+            window->close_window();
+        }
+    }
+
     void colourNamesAndFontsMapToWhatTheWindowsDraw() {
         struct Row {
             const char* name;
