@@ -91,25 +91,36 @@ std::optional<Message> READGRID(Session& session) {
     high.fill(no_maximum);
     std::array<float, 30> values{};
 
+    // A full-length record is read straight from its columns; one that ends
+    // early goes through record_field, which pads it with blanks.
+    const std::size_t read_fields = std::max<std::size_t>(fields, 2);
+    const std::size_t full_length = skipped_columns + field_width * read_fields;
     const long long records = static_cast<long long>(std::max(rows, 0)) * std::max(columns, 0);
     for (long long r = 0; r < records; ++r) {
         if (!file.next(line)) return read_error(paths);
-        // Field 1 and field 2 are read whatever the parameter count, as the
+        // Fields 1 and 2 are read whatever the parameter count, as the
         // record's layout has them; fields past the count are not looked at.
-        if (!parse_real_fast(record_field(line, 0), 2, values[0])) return read_error(paths);
-        if (!mode_text && !parse_real_fast(record_field(line, 1), 2, values[1])) {
-            return read_error(paths);
-        }
-        for (std::size_t k = 2; k < fields; ++k) {
-            if (!parse_real_fast(record_field(line, k), 2, values[k])) return read_error(paths);
-        }
-        for (std::size_t k = 0; k < fields; ++k) {
-            if (k == 1 && mode_text) continue;
-            const float v = values[k];
-            if (v > missing_value_limit) {
-                if (v < low[k]) low[k] = v;
-                if (v > high[k]) high[k] = v;
+        bool ok = true;
+        if (line.size() >= full_length) {
+            const char* columns_start = line.data() + skipped_columns;
+            for (std::size_t k = 0; k < read_fields; ++k) {
+                if (k == 1 && mode_text) continue;
+                ok &= parse_real_fast({columns_start + field_width * k, field_width}, 2, values[k]);
             }
+        } else {
+            for (std::size_t k = 0; k < read_fields; ++k) {
+                if (k == 1 && mode_text) continue;
+                ok &= parse_real_fast(record_field(line, k), 2, values[k]);
+            }
+        }
+        if (!ok) return read_error(paths);
+        // The mode's text field takes no part in the range: it counts as missing.
+        if (mode_text) values[1] = missing_value_limit;
+        for (std::size_t k = 0; k < fields; ++k) {
+            const float v = values[k];
+            const bool valid = v > missing_value_limit;
+            low[k] = valid && v < low[k] ? v : low[k];
+            high[k] = valid && v > high[k] ? v : high[k];
         }
     }
     if (file.failed()) return read_error(paths);
