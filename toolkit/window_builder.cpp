@@ -534,6 +534,8 @@ WindowBuilder& WindowBuilder::menu(std::string_view title, const QString& name,
             action, &QAction::triggered, window,
             [window, callback = std::move(item.callback)] { window->run_callback(callback); });
     }
+    // A help text given next belongs to no earlier control.
+    last_control_ = nullptr;
     if (enabled_state != nullptr) {
         auto repaint = [menu, enabled_state] {
             menu->menuAction()->setEnabled(*enabled_state != 0);
@@ -554,6 +556,7 @@ WindowBuilder& WindowBuilder::menu_action(std::string_view title, const QString&
     QAction* action = menu_bar_->addAction(qt_text(title));
     action->setObjectName(name);
     action->setEnabled(enabled);
+    last_control_ = nullptr;
     Window* window = window_;
     QObject::connect(action, &QAction::triggered, window,
                      [window, callback = std::move(callback)] { window->run_callback(callback); });
