@@ -56,7 +56,7 @@ std::string catalog_file_content(const CatalogList& catalog, const Text<24>& sor
     std::string content;
     content.reserve(static_cast<std::size_t>(count + 2) * (94 + end.size()) + 80);
     RecordWriter first;
-    first.integer(catalog.Count, 5).literal(catalog_count_literal).text(sortName.view(), 24);
+    first.integer(count, 5).literal(catalog_count_literal).text(sortName.view(), 24);
     content += first.str();
     content += end;
     content += catalog.Header.view();

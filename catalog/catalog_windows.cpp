@@ -1,5 +1,7 @@
 #include "catalog/catalog_windows.h"
 
+#include <algorithm>
+
 #include "app/fixed_record.h"
 #include "catalog/grid_list.h"
 #include "catalog/open_by_catalog.h"
@@ -42,6 +44,8 @@ int RequirementWindow::count() const {
     return session_.catalog.Count;
 }
 const Text<94>& RequirementWindow::line(int i) const {
+    static const Text<94> none;
+    if (i < 1 || i > std::min(count(), catalog_capacity)) return none;
     return session_.catalog.Lines[static_cast<std::size_t>(i - 1)];
 }
 int RequirementWindow::highlighted() const {
@@ -98,6 +102,8 @@ int GridWindow::count() const {
     return session_.catalog.GridCount;
 }
 const Text<90>& GridWindow::line(int i) const {
+    static const Text<90> none;
+    if (i < 1 || i > std::min(count(), 9)) return none;
     return session_.catalog.GridLines[static_cast<std::size_t>(i - 1)];
 }
 int GridWindow::highlighted() const {

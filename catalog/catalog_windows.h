@@ -19,6 +19,17 @@ namespace qor {
 
 class CatalogWindows;
 
+/// The menu bar of the requirement window: "&Exit" (closes it), "&Accept"
+/// (accept()) and the "&Sort by:" menu whose items are sort_names, in key order
+/// (sort(1) to sort(4)).
+inline constexpr std::string_view exit_menu_item = "&Exit";
+inline constexpr std::string_view accept_menu_item = "&Accept";
+inline constexpr std::string_view sort_menu = "&Sort by:";
+/// The centred text before the sort name at the top of the requirement window.
+inline constexpr std::string_view sorted_by_label = "Sorted by: ";
+/// The list boxes of both windows are 106 characters wide.
+inline constexpr int catalog_list_width = 106;
+
 /// The requirement list of "Open (by catalog)": the catalog's lines under
 /// their column headings, bound to CatalogList.RequirementIndex.
 class RequirementWindow {
@@ -42,7 +53,7 @@ class RequirementWindow {
 
     const Text<94>& header() const;
     int count() const;
-    /// Entry line i (1-based).
+    /// Entry line i (1-based); a blank line outside 1..count().
     const Text<94>& line(int i) const;
     /// The highlighted line (1-based), 0 for none.
     int highlighted() const;
@@ -66,7 +77,9 @@ class RequirementWindow {
 };
 
 /// The grid-file list of the requirement last accepted, bound to
-/// CatalogList.GridIndex.
+/// CatalogList.GridIndex. Its menu bar holds "&Exit" and "&Accept" (accept());
+/// above the list stand the catalog heading, the accepted requirement's line
+/// and grid_list_heading.
 class GridWindow {
   public:
     /// Sets CatalogList.GridIndex to 0 and computes the layout.
@@ -82,7 +95,7 @@ class GridWindow {
     const Text<94>& header() const;
     const Text<94>& selectedLine() const;
     int count() const;
-    /// Grid-file line i (1-based).
+    /// Grid-file line i (1-based); a blank line outside 1..count().
     const Text<90>& line(int i) const;
     int highlighted() const;
 

@@ -2,233 +2,156 @@
 
 #include <gtest/gtest.h>
 
-#include "catalog/catalog_file.h"
 #include "tests/catalog/catalog_fixture.h"
 
 namespace qor {
 namespace {
 
-using testing::CatalogPackage;
 using testing::entry_line;
 using testing::read_file;
 using testing::ScriptedWindows;
-using testing::write_file;
 
-// A catalog of three requirements of one grid file each, in file order
-// C, A, B; only A's grid file exists.
-struct OpenFixture {
+// A catalog of three one-hour requirements in the file order C, A, B; only
+// A's grid file exists.
+struct OpenFixture : testing::CatalogPackage {
     OpenFixture() {
-        lines = {entry_line("C.HAL", "11.85", "0600-1800", "ABC"),
-                 entry_line("A.HAL", " 9.85", "0000-2400", "BON"),
-                 entry_line("B.HAL", "11.85", "0000-2400", "ZZZ")};
-        write_catalog();
-        package.write_grid("A.HG1", "Title of A hour 1");
-    }
-    void write_catalog() {
         std::string text = "    3" + std::string(catalog_count_literal) + "Requirement Number\n" +
                            std::string(catalog_heading) + "\n";
         for (const std::string& line : lines) text += line + "\n";
-        write_file(package.catalog(), text);
+        testing::write_file(catalog(), text);
+        grid("A.HG1", "Title of A");
     }
-    std::string path() const { return to_package_path(package.catalog()); }
-
-    CatalogPackage package;
-    std::vector<std::string> lines;
+    std::vector<std::string> lines = {entry_line("C.HAL", "11.85", "0600-1800", "ABC"),
+                                      entry_line("A.HAL", " 9.85", "0000-2400", "BON"),
+                                      entry_line("B.HAL", "11.85", "0000-2400", "ZZZ")};
     ScriptedWindows windows;
 };
 
 TEST(OpenByCatalogTest, OpensTheOnlyGridFileOfADoubleClickedRequirementAtOnce) {
     OpenFixture f;
-    f.windows.requirementScript.push_back([](RequirementWindow& window) {
-        EXPECT_EQ(window.select(2), 1);
-        EXPECT_EQ(window.highlighted(), 2);
-        EXPECT_EQ(window.double_click(2), 0);
+    f.windows.requirementScript.push_back([](RequirementWindow& w) {
+        EXPECT_EQ(w.select(2), 1);
+        EXPECT_EQ(w.double_click(2), 0);
     });
-    EXPECT_EQ(OPCAT_CB(*f.package.session, f.windows), 0);
-    const Session& session = *f.package.session;
-    EXPECT_EQ(session.catalog.SelectedLine.view(), f.lines[1]);
-    EXPECT_EQ(session.paths.FileName, "SAMPLE_001\\A.HG1");
-    EXPECT_EQ(session.paths.NewFileChosen, 1);
-    EXPECT_TRUE(f.windows.gridWindows.empty());
-    ASSERT_EQ(f.windows.requirementWindows.size(), 1u);
-    const auto& shown = f.windows.requirementWindows[0];
-    EXPECT_EQ(shown.caption, "Select requirement from:" + f.path() + "    3 requirements found");
-    EXPECT_EQ(shown.sortName, "Requirement Number");
-    EXPECT_EQ(shown.listFormat, "%03.106^lb");
-    EXPECT_EQ(shown.lines, f.lines);
+    EXPECT_EQ(OPCAT_CB(*f.session, f.windows), 0);
+    EXPECT_EQ(f.session->catalog.SelectedLine.view(), f.lines[1]);
+    EXPECT_EQ(f.session->paths.FileName, "SAMPLE_001\\A.HG1");
+    EXPECT_EQ(f.session->paths.NewFileChosen, 1);
+    EXPECT_EQ(f.windows.listsShown, (std::vector<std::vector<std::string>>{f.lines}));
+    EXPECT_EQ(f.windows.sortNamesShown, std::vector<std::string>{"Requirement Number"});
+}
+
+TEST(OpenByCatalogTest, EndsWithNothingChosenOnExitOrAnEmptyAccept) {
+    const std::vector<std::function<void(RequirementWindow&)>> scripts = {
+        [](RequirementWindow&) {},                               // Exit at once
+        [](RequirementWindow& w) { w.select(2); },               // Exit after a click
+        [](RequirementWindow& w) { EXPECT_EQ(w.accept(), 0); },  // Accept, nothing highlighted
+    };
+    for (const auto& script : scripts) {
+        OpenFixture f;
+        f.session->catalog.SelectedLine = f.lines[1];  // accepted earlier
+        f.windows.requirementScript.push_back(script);
+        EXPECT_EQ(OPCAT_CB(*f.session, f.windows), 1);
+        EXPECT_EQ(f.windows.listsShown.size(), 1u);  // no grid-file window
+        EXPECT_TRUE(f.windows.messages.empty());
+        EXPECT_EQ(f.session->paths.NewFileChosen, 0);
+        EXPECT_EQ(f.session->catalog.SelectedLine.view(), f.lines[1]);
+    }
 }
 
 TEST(OpenByCatalogTest, ShowsTheNotCalculatedBoxForTheOnlyGridFileWhenItIsMissing) {
     OpenFixture f;
-    f.windows.requirementScript.push_back([](RequirementWindow& window) {
-        window.select(1);
-        EXPECT_EQ(window.accept(), 0);
+    f.windows.requirementScript.push_back([](RequirementWindow& w) {
+        w.select(1);
+        w.accept();
     });
-    EXPECT_EQ(OPCAT_CB(*f.package.session, f.windows), 1);
+    EXPECT_EQ(OPCAT_CB(*f.session, f.windows), 1);
     ASSERT_EQ(f.windows.messages.size(), 1u);
     EXPECT_EQ(f.windows.messages[0].caption, "Grid file has not been calculated");
     EXPECT_EQ(f.windows.messages[0].button, "File=SAMPLE_001\\C.HG1       ");
-    EXPECT_EQ(f.windows.messages[0].background, "red");
-    EXPECT_EQ(f.package.session->paths.NewFileChosen, 0);
-    EXPECT_TRUE(f.package.session->paths.FileName.blank());
+    EXPECT_TRUE(f.session->paths.FileName.blank());
 }
 
-TEST(OpenByCatalogTest, EndsWithNothingChosenOnExitOrAcceptWithoutAHighlightedLine) {
-    const std::vector<std::pair<const char*, std::function<void(RequirementWindow&)>>> scripts = {
-        {"exit at once", [](RequirementWindow&) {}},
-        {"exit after a click", [](RequirementWindow& w) { w.select(2); }},
-        {"accept with no line", [](RequirementWindow& w) { EXPECT_EQ(w.accept(), 0); }},
-    };
-    for (const auto& [what, script] : scripts) {
-        SCOPED_TRACE(what);
-        OpenFixture f;
-        f.package.session->catalog.SelectedLine = f.lines[1];  // accepted earlier
-        f.windows.requirementScript.push_back(script);
-        EXPECT_EQ(OPCAT_CB(*f.package.session, f.windows), 1);
-        EXPECT_TRUE(f.windows.gridWindows.empty());
-        EXPECT_TRUE(f.windows.messages.empty());
-        EXPECT_EQ(f.package.session->paths.NewFileChosen, 0);
-        EXPECT_EQ(f.package.session->catalog.SelectedLine.view(), f.lines[1]);
-    }
-}
-
-TEST(OpenByCatalogTest, RewritesTheCatalogOnASortAndShowsItAgainInTheNewOrder) {
+TEST(OpenByCatalogTest, RewritesTheCatalogOnASortAndShowsItAgainUnselected) {
     OpenFixture f;
-    f.windows.requirementScript.push_back([](RequirementWindow& window) {
-        window.select(3);
-        EXPECT_EQ(window.sort(4), 0);
+    f.windows.requirementScript.push_back([](RequirementWindow& w) {
+        w.select(3);
+        EXPECT_EQ(w.sort(4), 0);
     });
     f.windows.requirementScript.push_back(
-        [](RequirementWindow& window) { EXPECT_EQ(window.highlighted(), 0); });
-    EXPECT_EQ(OPCAT_CB(*f.package.session, f.windows), 1);
-    ASSERT_EQ(f.windows.requirementWindows.size(), 2u);
-    // Location/Time/Frequency: ABC, BON, ZZZ.
-    const std::vector<std::string> sorted = {f.lines[0], f.lines[1], f.lines[2]};
-    EXPECT_EQ(f.windows.requirementWindows[1].sortName, "Location/Time/Frequency");
-    EXPECT_EQ(f.windows.requirementWindows[1].lines, sorted);
-    EXPECT_EQ(read_file(f.package.catalog()),
-              "    3 Requirement files found.  Sorted by:Location/Time/Frequency \n" +
-                  std::string(catalog_heading) + " \n" + sorted[0] + "\n" + sorted[1] + "\n" +
-                  sorted[2] + "\n");
+        [](RequirementWindow& w) { EXPECT_EQ(w.highlighted(), 0); });
+    EXPECT_EQ(OPCAT_CB(*f.session, f.windows), 1);
+    const std::vector<std::string> sorted = {f.lines[0], f.lines[1], f.lines[2]};  // ABC BON ZZZ
+    ASSERT_EQ(f.windows.listsShown.size(), 2u);
+    EXPECT_EQ(f.windows.listsShown[1], sorted);
+    EXPECT_EQ(f.windows.sortNamesShown[1], "Location/Time/Frequency");
+    EXPECT_EQ(read_file(f.catalog()).substr(0, 66),
+              "    3 Requirement files found.  Sorted by:Location/Time/Frequency ");
 }
 
 TEST(SortCommandTest, EachCommandWritesItsSortNameAndOrder) {
-    struct Case {
-        int (*command)(Session&, CatalogWindows&);
-        const char* name;
-        std::vector<int> order;  // of the fixture's lines C, A, B
-    };
-    const std::vector<Case> cases = {
-        {SORT_R, "Requirement Number", {2, 3, 1}},
-        {SORT_FTL, "Frequency/Time/Location", {2, 3, 1}},
-        {SORT_LFT, "Location/Frequency/Time", {1, 2, 3}},
-        {SORT_LTF, "Location/Time/Frequency", {1, 2, 3}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    const std::vector<std::tuple<int (*)(Session&, CatalogWindows&), const char*, std::string>>
+        cases = {
+            {SORT_R, "Requirement Number", "ABC"},
+            {SORT_FTL, "Frequency/Time/Location", "ABC"},  // 9.85 0000, 11.85 0000, 11.85 0600
+            {SORT_LFT, "Location/Frequency/Time", "CAB"},
+            {SORT_LTF, "Location/Time/Frequency", "CAB"},
+        };
+    for (const auto& [command, name, order] : cases) {
         OpenFixture f;
-        EXPECT_EQ(c.command(*f.package.session, f.windows), 0);
-        EXPECT_EQ(f.package.session->catalog.RequirementIndex, -1);
-        std::string expected = "    3" + std::string(catalog_count_literal) + padded(c.name, 24) +
+        EXPECT_EQ(command(*f.session, f.windows), 0);
+        EXPECT_EQ(f.session->catalog.RequirementIndex, -1);
+        std::string expected = "    3" + std::string(catalog_count_literal) + padded(name, 24) +
                                "\n" + padded(catalog_heading, 94) + "\n";
-        for (int line : c.order) expected += f.lines[static_cast<std::size_t>(line - 1)] + "\n";
-        EXPECT_EQ(read_file(f.package.catalog()), expected);
+        for (char c : order) expected += f.lines[c == 'C' ? 0 : c == 'A' ? 1 : 2] + "\n";
+        EXPECT_EQ(read_file(f.catalog()), expected) << name;
     }
 }
 
-TEST(SortCommandTest, ReportsAnUnreadableCatalogAndClosesTheWindow) {
+TEST(SortCommandTest, ReportsCatalogsThatCannotBeReadOrRewritten) {
     OpenFixture f;
-    write_file(f.package.catalog(), "    5 Requirement files found.  Sorted by:\nheading\n");
-    f.package.session->catalog.RequirementIndex = 2;
-    EXPECT_EQ(SORT_FTL(*f.package.session, f.windows), 0);
-    EXPECT_NE(f.package.session->catalog.RequirementIndex, -1);
-    ASSERT_EQ(f.windows.messages.size(), 1u);
-    EXPECT_EQ(f.windows.messages[0].caption, "catalog file READ ERROR");
-    EXPECT_EQ(f.windows.messages[0].button, "File:" + f.path());
-}
+    const std::string before = read_file(f.catalog());
+    std::filesystem::create_directory(replacement_temporary(f.catalog()));  // blocks the write
+    EXPECT_EQ(SORT_LTF(*f.session, f.windows), 0);
+    EXPECT_EQ(read_file(f.catalog()), before);
+    testing::write_file(f.catalog(), "    5 Requirement files found.  Sorted by:\nheading\n");
+    EXPECT_EQ(SORT_FTL(*f.session, f.windows), 0);
+    EXPECT_NE(f.session->catalog.RequirementIndex, -1);
+    std::filesystem::remove(f.catalog());
+    EXPECT_EQ(OPCAT_CB(*f.session, f.windows), 1);
 
-TEST(SortCommandTest, ReportsACatalogThatCannotBeRewrittenAndKeepsIt) {
-    OpenFixture f;
-    const std::string before = read_file(f.package.catalog());
-    std::filesystem::create_directory(replacement_temporary(f.package.catalog()));
-    EXPECT_EQ(SORT_LTF(*f.package.session, f.windows), 0);
-    EXPECT_EQ(read_file(f.package.catalog()), before);
-    ASSERT_EQ(f.windows.messages.size(), 1u);
-    EXPECT_EQ(f.windows.messages[0].caption, "catalog file WRITE ERROR");
-    EXPECT_EQ(f.windows.messages[0].button, "File:" + f.path());
-    EXPECT_NE(f.package.session->catalog.RequirementIndex, -1);
-}
-
-TEST(OpenByCatalogTest, ShowsOpenAndReadErrorBoxesNamingTheCatalog) {
-    CatalogPackage package;
-    ScriptedWindows windows;
-    EXPECT_EQ(OPCAT_CB(*package.session, windows), 1);
-    write_file(package.catalog(), "garbage\n");
-    EXPECT_EQ(OPCAT_CB(*package.session, windows), 1);
-    ASSERT_EQ(windows.messages.size(), 2u);
-    const std::string path = to_package_path(package.catalog());
-    EXPECT_EQ(windows.messages[0].caption, "catalog file OPEN ERROR");
-    EXPECT_EQ(windows.messages[0].button, "File:" + path);
-    EXPECT_EQ(windows.messages[0].background, "red");
-    EXPECT_EQ(windows.messages[1].caption, "catalog file READ ERROR");
-    EXPECT_TRUE(windows.requirementWindows.empty());
-}
-
-TEST(OpenByCatalogTest, ShowsAnEmptyCatalogAsAnEmptyList) {
-    CatalogPackage package;
-    write_file(package.catalog(),
-               "    0" + std::string(catalog_count_literal) + "\n" + std::string(catalog_heading));
-    ScriptedWindows windows;
-    windows.requirementScript.push_back([](RequirementWindow& w) { EXPECT_EQ(w.accept(), 0); });
-    EXPECT_EQ(OPCAT_CB(*package.session, windows), 1);
-    ASSERT_EQ(windows.requirementWindows.size(), 1u);
-    EXPECT_TRUE(windows.requirementWindows[0].lines.empty());
-    EXPECT_EQ(windows.requirementWindows[0].listFormat, "%00.106^lb");
-}
-
-TEST(RequirementListTest, IsAsTallAsTheCatalogUpToTheScreensLimit) {
-    struct Case {
-        int count, width, height;
-        const char* format;
-    };
-    const std::vector<Case> cases = {
-        {5, 800, 5, "%05.106^lb"},    {25, 800, 25, "%25.106^lb"},   {25, 1024, 25, "%25.106^lb"},
-        {29, 640, 29, "%29.106^lb"},  {30, 800, 20, "%20.106^lb"},   {45, 800, 20, "%20.106^lb"},
-        {45, 1024, 30, "%30.106^lb"}, {2000, 801, 30, "%30.106^lb"},
-    };
-    for (const Case& c : cases) {
-        int height = requirement_list_height(c.count, c.width);
-        EXPECT_EQ(height, c.height) << c.count << " lines, " << c.width << " pixels";
-        EXPECT_EQ(requirement_list_format(height), c.format);
+    std::vector<std::string> captions;
+    for (const Message& m : f.windows.messages) {
+        captions.push_back(m.caption);
+        EXPECT_EQ(m.button, "File:" + f.catalog_path());
+        EXPECT_EQ(m.background, "red");
     }
+    EXPECT_EQ(captions,
+              (std::vector<std::string>{"catalog file WRITE ERROR", "catalog file READ ERROR",
+                                        "catalog file OPEN ERROR"}));
+    EXPECT_TRUE(f.windows.listsShown.empty());
 }
 
-TEST(RequirementListTest, UsesSmallerTextOnlyForLargeTextOnAnEightHundredPixelScreen) {
-    const std::vector<std::tuple<int, bool, bool>> cases = {
-        {800, true, true}, {800, false, false}, {1024, true, false}, {640, true, false}};
-    for (const auto& [width, large, smaller] : cases) {
-        CatalogPackage package;
+TEST(RequirementWindowTest, ShowsTheCatalogAtAHeightTheScreenAllows) {
+    // {lines, screen width, large text, list format, smaller text}
+    const std::vector<std::tuple<int, int, bool, std::string, bool>> cases = {
+        {0, 800, false, "%00.106^lb", false},   {5, 800, true, "%05.106^lb", true},
+        {25, 1024, true, "%25.106^lb", false},  {29, 640, false, "%29.106^lb", false},
+        {30, 800, false, "%20.106^lb", false},  {45, 800, false, "%20.106^lb", false},
+        {45, 1024, false, "%30.106^lb", false}, {2000, 801, true, "%30.106^lb", false},
+    };
+    for (const auto& [count, width, large, format, smaller] : cases) {
+        testing::CatalogPackage p;
+        p.session->catalog.Count = count;
         ScriptedWindows windows;
         windows.width = width;
         windows.large = large;
-        RequirementWindow window(*package.session, windows, "X", Text<24>("Requirement Number"));
-        EXPECT_EQ(window.smallerText, smaller) << width << " " << large;
+        RequirementWindow w(*p.session, windows, "C:\\X.TXT", Text<24>("Requirement Number"));
+        EXPECT_EQ(w.listFormat, format) << count << " lines at " << width;
+        EXPECT_EQ(w.smallerText, smaller);
+        EXPECT_EQ(w.caption, "Select requirement from:C:\\X.TXT " + format_integer(count, 4) +
+                                 " requirements found");
     }
-}
-
-TEST(ReqDoubleClickTest, AcceptsOnlyTheChoiceOfAnItem) {
-    CatalogList catalog;
-    catalog.Count = 2;
-    catalog.Lines[0] = "first";
-    catalog.Lines[1] = "second";
-    catalog.RequirementIndex = 2;
-    EXPECT_EQ(REQ_DOUBLE_CLICK(catalog, 0), 1);
-    EXPECT_TRUE(catalog.SelectedLine.blank());
-    EXPECT_EQ(REQ_DOUBLE_CLICK(catalog, 1), 0);
-    EXPECT_EQ(catalog.SelectedLine, "second");
-    catalog.RequirementIndex = 3;  // beyond the list: nothing is copied
-    EXPECT_EQ(REQ_SELECTED(catalog), 0);
-    EXPECT_EQ(catalog.SelectedLine, "second");
 }
 
 }  // namespace
