@@ -89,25 +89,6 @@ TEST(OpenByCatalogTest, RewritesTheCatalogOnASortAndShowsItAgainUnselected) {
               "    3 Requirement files found.  Sorted by:Location/Time/Frequency ");
 }
 
-TEST(SortCommandTest, EachCommandWritesItsSortNameAndOrder) {
-    const std::vector<std::tuple<int (*)(Session&, CatalogWindows&), const char*, std::string>>
-        cases = {
-            {SORT_R, "Requirement Number", "ABC"},
-            {SORT_FTL, "Frequency/Time/Location", "ABC"},  // 9.85 0000, 11.85 0000, 11.85 0600
-            {SORT_LFT, "Location/Frequency/Time", "CAB"},
-            {SORT_LTF, "Location/Time/Frequency", "CAB"},
-        };
-    for (const auto& [command, name, order] : cases) {
-        OpenFixture f;
-        EXPECT_EQ(command(*f.session, f.windows), 0);
-        EXPECT_EQ(f.session->catalog.RequirementIndex, -1);
-        std::string expected = "    3" + std::string(catalog_count_literal) + padded(name, 24) +
-                               "\n" + padded(catalog_heading, 94) + "\n";
-        for (char c : order) expected += f.lines[c == 'C' ? 0 : c == 'A' ? 1 : 2] + "\n";
-        EXPECT_EQ(read_file(f.catalog()), expected) << name;
-    }
-}
-
 TEST(SortCommandTest, ReportsCatalogsThatCannotBeReadOrRewritten) {
     OpenFixture f;
     const std::string before = read_file(f.catalog());
