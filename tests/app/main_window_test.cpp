@@ -146,15 +146,6 @@ TEST(BackgroundTest, UpperCasesAColourOfTwoOrMoreCharactersInTheRecord) {
     }
 }
 
-TEST(BackgroundTest, MainWindowFrameCarriesTheMainColour) {
-    Session session;
-    session.window.MainColour = "cyan";
-    session.window.InputColour = "green";
-    MainWindowFrame frame = main_window_frame(session, haldor, areadata, sample_sub, {});
-    EXPECT_EQ(frame.background, "CYAN");
-    EXPECT_EQ(session.window.InputColour, "green");
-}
-
 Session& summary_session(Session& session) {
     INITVAR(session.projections);
     session.paths.FileName = "SAMPLE_001\\RUN1.HG3";
@@ -178,43 +169,6 @@ TEST(FileSummaryTest, ShowsNameModelAndGridWithTheProjectionAsType) {
     EXPECT_EQ(summary[2].value, "37x 9");
     ASSERT_TRUE(summary[2].type.has_value());
     EXPECT_EQ(*summary[2].type, "22=NW Hemisphere    ");
-}
-
-TEST(FileSummaryTest, GridSizeOverflowAndTypeEdgeCases) {
-    struct Row {
-        std::int32_t columns;
-        std::int32_t rows;
-        std::int32_t gridSize;
-        const char* grid;
-        const char* type;  // nullptr: none shown
-    };
-    const Row rows[] = {
-        {100, 37, 0, "**x37", " 0=Great Circle     "},
-        {5, 99, 1, " 5x99", " 1=Lat/Lon          "},
-        {37, 37, 7, "37x37", nullptr},
-    };
-    for (const Row& row : rows) {
-        Session session;
-        summary_session(session);
-        session.grid.columns = row.columns;
-        session.grid.rows = row.rows;
-        session.requirement.gridSize = row.gridSize;
-        const SummaryLine grid = file_summary(session).at(2);
-        EXPECT_EQ(grid.value, row.grid);
-        if (row.type == nullptr) {
-            EXPECT_FALSE(grid.type.has_value());
-        } else {
-            EXPECT_EQ(grid.type.value_or("(none)"), row.type);
-        }
-    }
-}
-
-TEST(FileSummaryTest, TypeTakesTheLastMatchingProjection) {
-    Session session;
-    summary_session(session);
-    session.projections.Codes[4] = 1;
-    session.requirement.gridSize = 1;
-    EXPECT_EQ(file_summary(session).at(2).type.value_or(""), "23=SE Hemisphere    ");
 }
 
 }  // namespace
