@@ -10,15 +10,42 @@
 #include <QWidget>
 #include <functional>
 
+#include "tests/support/test_support.h"
+
 namespace qor::testing {
+
+/// Points Qt's per-user settings (the file dialog's history, written to the
+/// user's QtProject.conf) at a temporary folder for the rest of the test
+/// program. Call it before the first dialog is built (initTestCase).
+inline void isolate_user_settings() {
+    static TempDir folder;
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(folder.path()));
+}
 
 inline bool& modal_missed() {
     static bool missed = false;
     return missed;
 }
 
+// Closes the modal window with that objectName whenever it shows up within
+// the next tries polls: a window that appears after its handler gave up must
+// not block the test until the watchdog ends it.
+inline void close_when_modal(const QString& name, int tries) {
+    QTimer::singleShot(20, [name, tries] {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QDialog*>(shown);
+            dialog != nullptr && dialog->objectName() == name) {
+            dialog->done(0);
+        } else if (tries > 0) {
+            close_when_modal(name, tries - 1);
+        }
+    });
+}
+
+/// Waits up to tries polls of 20 ms (a loaded machine can take seconds to
+/// show a file dialog) for the modal window with that objectName.
 inline void when_modal(const QString& name, std::function<void(QWidget*)> handler,
-                       int tries = 250) {
+                       int tries = 1500) {
     QTimer::singleShot(20, [name, handler = std::move(handler), tries]() mutable {
         QWidget* shown = QApplication::activeModalWidget();
         if (shown != nullptr && shown->objectName() == name) {
@@ -31,6 +58,7 @@ inline void when_modal(const QString& name, std::function<void(QWidget*)> handle
             for (QWidget* top : QApplication::topLevelWidgets()) {
                 if (auto* dialog = qobject_cast<QDialog*>(top)) dialog->done(0);
             }
+            close_when_modal(name, 1500);
         }
     });
 }

@@ -32,6 +32,8 @@ class StandardDialogsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() { testing::isolate_user_settings(); }
+
     void theFileDialogStartsInTheFolderWithTheStartPatternsFilter() {
         TempDir dir;
         write_file(dir / "AREADATA/SAMPLE_001/RUN1.HG1", "grid");
