@@ -764,7 +764,9 @@ WindowBuilder& WindowBuilder::text_box(const QString& name, TextGetter getter,
 
 WindowBuilder& WindowBuilder::begin_box() {
     auto* frame = new QFrame;
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The style draws the frame: a plain sunken panel loses its light edges on
+    // a white window.
+    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     frame->setObjectName("box");
     auto* inner = new FormatLayout(frame);
     inner->setContentsMargins(6, 4, 6, 4);
