@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,21 @@ TEST_F(GridReaderTest, ReadsTheHeaderAndTheValidRangeOfEachParameter) {
     // A parameter missing everywhere keeps the start values.
     EXPECT_EQ(grid.minimum[3], 9999999.0f);
     EXPECT_EQ(grid.maximum[3], -9999999.0f);
+}
+
+TEST_F(GridReaderTest, KeepsTheFirstZeroOfARangeWithItsSign) {
+    // Zeros written in both forms: the range keeps the first one met.
+    write_grid(grid_text(1, 3, {"     A", "     B", "     C"},
+                         {{"-0.00", "   0.0", "  -0.0"},
+                          {"   0.0", "-0.00", "  0.00"},
+                          {"  0.00", "  -0.0", "-0.00"}}));
+    ASSERT_EQ(READGRID(session_), std::nullopt);
+    const GridFile& grid = session_.grid;
+    EXPECT_TRUE(grid.minimum[0] == 0 && std::signbit(grid.minimum[0]));
+    EXPECT_TRUE(grid.maximum[0] == 0 && std::signbit(grid.maximum[0]));
+    EXPECT_TRUE(grid.minimum[1] == 0 && !std::signbit(grid.minimum[1]));
+    EXPECT_TRUE(grid.maximum[1] == 0 && !std::signbit(grid.maximum[1]));
+    EXPECT_TRUE(grid.minimum[2] == 0 && std::signbit(grid.minimum[2]));
 }
 
 TEST_F(GridReaderTest, ConvertsFieldTwoWhenItIsNotNamedMode) {
