@@ -72,12 +72,17 @@ QColor colour_by_name(std::string_view name);
 QString font_family(std::string_view family);
 
 /// A window built by WindowBuilder. Runs modally (run_modal) or stays open
-/// while the program works (show_modeless).
+/// while the program works (show_modeless). Escape does not close it; its
+/// callbacks and its close box do. With QOR_SCREENSHOT_DIR set in the
+/// environment, each window saves a picture of itself there as
+/// <objectName>.png shortly after it is first shown.
 class Window : public QDialog {
     Q_OBJECT
   public:
     explicit Window(QWidget* parent = nullptr);
     ~Window() override;
+
+    using QDialog::update;  // the widget's own repaint stays reachable
 
     /// Repaints the controls bound under that objectName (the system's
     /// WINDOW_UPDATE# on one field). Returns how many were repainted.
