@@ -223,12 +223,10 @@ std::string format_real(double value, int width, int decimals) {
     if (decimals == 0) digits += '.';
     // The leading zero of a value below one is optional: it is dropped when the
     // field has no room for it.
-    std::string text = (negative ? "-" : "") + digits;
-    if (static_cast<int>(text.size()) > width && digits.size() > 1 && digits[0] == '0' &&
-        digits[1] == '.') {
-        text = (negative ? "-" : "") + digits.substr(1);
-    }
-    return right_aligned(text, width);
+    bool fits = static_cast<int>(digits.size() + (negative ? 1 : 0)) <= width;
+    if (!fits && digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
+    if (negative) digits.insert(digits.begin(), '-');
+    return right_aligned(digits, width);
 }
 
 std::string_view FieldReader::take(int width) {

@@ -5,12 +5,15 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
+#include <unordered_map>
 #include <system_error>
 
 #ifdef _WIN32
 #include <direct.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -23,14 +26,6 @@ namespace {
 char fold(char c) {
     unsigned char u = static_cast<unsigned char>(c);
     return (u >= 'a' && u <= 'z') ? static_cast<char>(u - 32) : c;
-}
-
-bool equal_folded(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (fold(a[i]) != fold(b[i])) return false;
-    }
-    return true;
 }
 
 bool wildcard_match(std::string_view pattern, std::string_view name) {
@@ -63,6 +58,56 @@ std::string to_package_path(std::string_view native) {
     return result;
 }
 
+#ifndef _WIN32
+namespace {
+
+std::string folded(std::string_view name) {
+    std::string result(name);
+    for (char& c : result) c = fold(c);
+    return result;
+}
+
+// The names of one directory by their case-folded form, kept while the
+// directory's modification time stays the same: looking up many names that do
+// not exist under their exact spelling (grid files of hours not calculated, in
+// a data directory of thousands of files) then reads the directory once.
+struct FoldedDirectory {
+    bool filled = false;
+    struct timespec modified {};
+    std::unordered_map<std::string, std::string> names;
+};
+
+// The real name of component in directory, compared without regard to case;
+// empty when there is none.
+std::string find_folded(const std::string& directory, std::string_view component) {
+    struct stat info {};
+    if (::stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return {};
+    static std::mutex mutex;
+    static std::unordered_map<std::string, FoldedDirectory> cache;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (cache.size() > 64) cache.clear();
+    FoldedDirectory& entry = cache[directory];
+    if (!entry.filled || entry.modified.tv_sec != info.st_mtim.tv_sec ||
+        entry.modified.tv_nsec != info.st_mtim.tv_nsec) {
+        entry.names.clear();
+        std::error_code ec;
+        for (fs::directory_iterator it(fs::path(directory), ec), end; !ec && it != end;
+             it.increment(ec)) {
+            std::string name = it->path().filename().string();
+            std::string& kept = entry.names[folded(name)];
+            // Of names that differ only in case the first in byte order is taken.
+            if (kept.empty() || name < kept) kept = name;
+        }
+        entry.filled = true;
+        entry.modified = info.st_mtim;
+    }
+    auto found = entry.names.find(folded(component));
+    return found == entry.names.end() ? std::string() : found->second;
+}
+
+}  // namespace
+#endif
+
 std::string native_path(std::string_view package_path) {
 #ifdef _WIN32
     return std::string(package_path);
@@ -70,38 +115,34 @@ std::string native_path(std::string_view package_path) {
     std::string result;
     std::size_t i = 0;
     if (!package_path.empty() && is_separator(package_path[0])) {
-        result = "/";
+        result.push_back('/');
         while (i < package_path.size() && is_separator(package_path[i])) ++i;
     }
     bool exists_so_far = true;
     while (i < package_path.size()) {
         std::size_t j = i;
         while (j < package_path.size() && !is_separator(package_path[j])) ++j;
-        std::string component(package_path.substr(i, j - i));
+        std::string_view component = package_path.substr(i, j - i);
         bool trailing = j < package_path.size();
         while (j < package_path.size() && is_separator(package_path[j])) ++j;
         i = j;
         if (component.empty()) continue;
-        std::string directory = result.empty() ? "." : result;
-        std::string candidate = result + component;
+        std::string candidate = result;
+        candidate.append(component);
         if (exists_so_far && component != "." && component != "..") {
-            std::error_code ec;
-            if (!fs::exists(fs::path(candidate), ec)) {
-                bool found = false;
-                for (fs::directory_iterator it(fs::path(directory), ec), end; !ec && it != end;
-                     it.increment(ec)) {
-                    std::string name = it->path().filename().string();
-                    if (equal_folded(name, component)) {
-                        candidate = result + name;
-                        found = true;
-                        break;
-                    }
+            struct stat info {};
+            if (::stat(candidate.c_str(), &info) != 0) {
+                std::string name = find_folded(result.empty() ? std::string(".") : result, component);
+                if (name.empty()) {
+                    exists_so_far = false;
+                } else {
+                    candidate = result;
+                    candidate.append(name);
                 }
-                if (!found) exists_so_far = false;
             }
         }
-        result = candidate;
-        if (trailing) result += '/';
+        result = std::move(candidate);
+        if (trailing) result.push_back('/');
     }
     return result;
 #endif

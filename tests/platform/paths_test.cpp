@@ -34,6 +34,22 @@ TEST(PackagePathTest, MapsBackslashesAndFindsComponentsWhateverTheirCase) {
     EXPECT_FALSE(file_exists(package + "\\pkg\\areadata\\sample_001\\RUN1.HG4"));
 }
 
+TEST(PackagePathTest, SeesFilesAddedAndRemovedAfterAnEarlierLookup) {
+    TempDir dir;
+    write_file(dir / "data/one.hg1", "x");
+    std::string package = to_package_path(dir.path()) + "\\DATA\\";
+    EXPECT_TRUE(file_exists(package + "ONE.HG1"));
+    EXPECT_FALSE(file_exists(package + "TWO.HG1"));
+    write_file(dir / "data/two.hg1", "x");
+    EXPECT_TRUE(file_exists(package + "TWO.HG1"));
+    std::filesystem::remove(dir / "data/one.hg1");
+    EXPECT_FALSE(file_exists(package + "ONE.HG1"));
+    // Of two names that differ only in case, the first in byte order is taken.
+    write_file(dir / "data/Three.hg1", "a");
+    write_file(dir / "data/three.HG1", "b");
+    EXPECT_EQ(native_path(package + "THREE.HG1"), dir / "data/Three.hg1");
+}
+
 TEST(ListDirectoryTest, ListsMatchesInNameOrderWithDirectoriesMarked) {
     TempDir dir;
     write_file(dir / "B.HAL", "");
