@@ -14,6 +14,7 @@
 // Nothing here depends on the user's locale, nothing throws, nothing reads past
 // a buffer.
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstdio>
@@ -96,6 +97,55 @@ inline bool parse_real_fast(std::string_view field, int decimals, float& value) 
         }
     }
     return parse_real(field, decimals, value);
+}
+
+namespace detail {
+// Which kinds of the three columns before the point of an F6.2 field make a
+// number: blanks, then an optional sign, then digits (kinds as in FieldBytes).
+constexpr std::array<bool, 64> make_hundredths_patterns() {
+    std::array<bool, 64> valid{};
+    for (unsigned k0 = 0; k0 < 4; ++k0) {
+        for (unsigned k1 = 0; k1 < 4; ++k1) {
+            for (unsigned k2 = 0; k2 < 4; ++k2) {
+                const unsigned kinds[3] = {k0, k1, k2};
+                unsigned stage = 0;  // 0 blanks, 1 after the sign, 2 digits
+                bool ok = true;
+                for (unsigned kind : kinds) {
+                    if (kind == 3 || (kind == 0 && stage > 0) || (kind == 1 && stage > 0))
+                        ok = false;
+                    if (kind == 1) stage = 1;
+                    if (kind == 2) stage = 2;
+                }
+                valid[k0 * 16 + k1 * 4 + k2] = ok;
+            }
+        }
+    }
+    return valid;
+}
+inline constexpr std::array<bool, 64> hundredths_patterns = make_hundredths_patterns();
+}  // namespace detail
+
+/// An F6.2 field of exactly six columns in the form the prediction programs
+/// write it (blanks, an optional sign, digits, the point in column 4, two
+/// digits) as a whole number of hundredths. parse_real(field, 2) gives the
+/// float nearest to hundredths / 100, so values in this form can be compared
+/// as integers and converted once. False for any other form, which parse_real
+/// reads; a zero may carry a sign that the integer does not hold.
+inline bool parse_hundredths(const char* field, std::int32_t& hundredths) {
+    const detail::FieldBytes& bytes = detail::field_bytes;
+    const auto c0 = static_cast<unsigned char>(field[0]);
+    const auto c1 = static_cast<unsigned char>(field[1]);
+    const auto c2 = static_cast<unsigned char>(field[2]);
+    const auto c4 = static_cast<unsigned char>(field[4]);
+    const auto c5 = static_cast<unsigned char>(field[5]);
+    const unsigned pattern = bytes.kind[c0] * 16u + bytes.kind[c1] * 4u + bytes.kind[c2];
+    const bool ok = detail::hundredths_patterns[pattern] & (field[3] == '.') &
+                    (bytes.kind[c4] == 2) & (bytes.kind[c5] == 2);
+    const std::int32_t magnitude = bytes.digit[c0] * 10000 + bytes.digit[c1] * 1000 +
+                                   bytes.digit[c2] * 100 + bytes.digit[c4] * 10 + bytes.digit[c5];
+    const std::int32_t negative = (c0 == '-') | (c1 == '-') | (c2 == '-');
+    hundredths = (magnitude ^ -negative) + negative;
+    return ok;
 }
 
 /// Iw output (and Iw.m when min_digits > 1: zero-filled to m digits).

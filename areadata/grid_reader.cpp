@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "app/fixed_record.h"
 #include "areadata/readers.h"
@@ -85,14 +86,22 @@ std::optional<Message> READGRID(Session& session) {
 
     // The range is kept in locals so that the loop works in registers; only
     // the two floats per parameter survive the scan, whatever the grid's size.
+    // Fields in the prediction programs' own F6.2 form are compared as whole
+    // hundredths and converted once at the end: the conversion keeps the
+    // order, so the range comes out as if every field had been converted.
+    // Any other form (blank fields, -999.0, zeros, whose sign the integer
+    // would lose) goes through the float conversion.
     std::array<float, 30> low;
     std::array<float, 30> high;
     low.fill(no_minimum);
     high.fill(no_maximum);
-    std::array<float, 30> values{};
+    std::array<std::int32_t, 30> low_hundredths;
+    std::array<std::int32_t, 30> high_hundredths;
+    low_hundredths.fill(std::numeric_limits<std::int32_t>::max());
+    high_hundredths.fill(std::numeric_limits<std::int32_t>::min());
+    // -998.90 itself is missing: in hundredths, -99890 and below.
+    constexpr std::int32_t missing_hundredths = -99890;
 
-    // A full-length record is read straight from its columns; one that ends
-    // early goes through record_field, which pads it with blanks.
     const std::size_t read_fields = std::max<std::size_t>(fields, 2);
     const std::size_t full_length = skipped_columns + field_width * read_fields;
     const long long records = static_cast<long long>(std::max(rows, 0)) * std::max(columns, 0);
@@ -100,31 +109,47 @@ std::optional<Message> READGRID(Session& session) {
         if (!file.next(line)) return read_error(paths);
         // Fields 1 and 2 are read whatever the parameter count, as the
         // record's layout has them; fields past the count are not looked at.
+        // A record that ends early goes through record_field, which pads it
+        // with blanks.
+        const bool full = line.size() >= full_length;
+        const char* columns_start = line.data() + skipped_columns;
         bool ok = true;
-        if (line.size() >= full_length) {
-            const char* columns_start = line.data() + skipped_columns;
-            for (std::size_t k = 0; k < read_fields; ++k) {
-                if (k == 1 && mode_text) continue;
-                ok &= parse_real_fast({columns_start + field_width * k, field_width}, 2, values[k]);
+        for (std::size_t k = 0; k < read_fields; ++k) {
+            // The mode's text field takes no part in the range.
+            if (k == 1 && mode_text) continue;
+            std::int32_t h = 0;
+            if (full && parse_hundredths(columns_start + field_width * k, h) && h != 0) {
+                const bool valid = h > missing_hundredths;
+                low_hundredths[k] = valid && h < low_hundredths[k] ? h : low_hundredths[k];
+                high_hundredths[k] = valid && h > high_hundredths[k] ? h : high_hundredths[k];
+                continue;
             }
-        } else {
-            for (std::size_t k = 0; k < read_fields; ++k) {
-                if (k == 1 && mode_text) continue;
-                ok &= parse_real_fast(record_field(line, k), 2, values[k]);
-            }
-        }
-        if (!ok) return read_error(paths);
-        // The mode's text field takes no part in the range: it counts as missing.
-        if (mode_text) values[1] = missing_value_limit;
-        for (std::size_t k = 0; k < fields; ++k) {
-            const float v = values[k];
+            float v = 0;
+            ok &= parse_real_fast(
+                full ? std::string_view(columns_start + field_width * k, field_width)
+                     : record_field(line, k),
+                2, v);
             const bool valid = v > missing_value_limit;
             low[k] = valid && v < low[k] ? v : low[k];
             high[k] = valid && v > high[k] ? v : high[k];
         }
+        if (!ok) return read_error(paths);
     }
     if (file.failed()) return read_error(paths);
 
+    for (std::size_t k = 0; k < fields; ++k) {
+        if (low_hundredths[k] <= high_hundredths[k]) {
+            const float lowest = static_cast<float>(low_hundredths[k]) / 100.0f;
+            const float highest = static_cast<float>(high_hundredths[k]) / 100.0f;
+            low[k] = lowest < low[k] ? lowest : low[k];
+            high[k] = highest > high[k] ? highest : high[k];
+        }
+    }
+    // Parameters past the count keep their start values.
+    for (std::size_t k = fields; k < 30; ++k) {
+        low[k] = no_minimum;
+        high[k] = no_maximum;
+    }
     std::copy(low.begin(), low.end(), grid.minimum.begin());
     std::copy(high.begin(), high.end(), grid.maximum.begin());
     return std::nullopt;

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <filesystem>
 #include <mutex>
-#include <unordered_map>
 #include <system_error>
+#include <unordered_map>
 
 #ifdef _WIN32
 #include <direct.h>
@@ -48,7 +48,9 @@ bool wildcard_match(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
-bool is_separator(char c) { return c == '\\' || c == '/'; }
+bool is_separator(char c) {
+    return c == '\\' || c == '/';
+}
 
 }  // namespace
 
@@ -132,7 +134,8 @@ std::string native_path(std::string_view package_path) {
         if (exists_so_far && component != "." && component != "..") {
             struct stat info {};
             if (::stat(candidate.c_str(), &info) != 0) {
-                std::string name = find_folded(result.empty() ? std::string(".") : result, component);
+                std::string name =
+                    find_folded(result.empty() ? std::string(".") : result, component);
                 if (name.empty()) {
                     exists_so_far = false;
                 } else {

@@ -49,5 +49,38 @@ TEST(ParseRealFastTest, AgreesWithParseRealOnEveryTwoDecimalValueInSixColumns) {
     }
 }
 
+// The integer form gives the same float as parse_real once divided, and is
+// refused exactly where the field is not in the prediction programs' F6.2 form.
+void expect_hundredths_like_parse_real(const std::string& field, bool in_form) {
+    std::int32_t hundredths = 0;
+    bool ok = parse_hundredths(field.data(), hundredths);
+    ASSERT_EQ(ok, in_form) << "'" << field << "'";
+    if (!ok) return;
+    float slow = 0.0f;
+    ASSERT_TRUE(parse_real(field, 2, slow)) << "'" << field << "'";
+    float fast = static_cast<float>(hundredths) / 100.0f;
+    EXPECT_EQ(fast, slow) << "'" << field << "'";
+    if (hundredths != 0) {
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(fast), std::bit_cast<std::uint32_t>(slow));
+    }
+}
+
+TEST(ParseHundredthsTest, AgreesWithParseRealOnEverySixColumnValue) {
+    for (int hundredths = -9999; hundredths <= 99999; ++hundredths) {
+        expect_hundredths_like_parse_real(format_real(hundredths / 100.0, 6, 2), true);
+        if (::testing::Test::HasFailure()) return;
+    }
+}
+
+TEST(ParseHundredthsTest, RefusesEveryOtherForm) {
+    const std::pair<const char*, bool> fields[] = {
+        {"  -.50", true},  {"   .50", true},  {" -0.00", true},  {"-99.99", true},
+        {"+12.25", true},  {" 1 .50", false}, {"- 1.50", false}, {"1-2.50", false},
+        {"  1.5 ", false}, {"-999.0", false}, {"      ", false}, {" 12,50", false},
+        {"  12.5", false}, {"1.2.30", false}, {"  1e.2", false}, {"--1.00", false},
+    };
+    for (const auto& [field, in_form] : fields) expect_hundredths_like_parse_real(field, in_form);
+}
+
 }  // namespace
 }  // namespace qor
