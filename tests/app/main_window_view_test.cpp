@@ -14,6 +14,7 @@
 
 #include "app/main_window_view.h"
 #include "sample/sample_package.h"
+#include "tests/support/modal_driver.h"
 #include "tests/support/test_support.h"
 #include "toolkit/screen_metrics.h"
 #include "toolkit/window_builder.h"
@@ -63,13 +64,9 @@ QStringList action_texts(QWidget* window, const char* menu_name) {
     return texts;
 }
 
-// Types a path into the file-open dialog's name field and confirms it, as the
-// user does. (selectFile leaves the field alone while it has the focus.)
 void choose_in_dialog(QWidget* dialog, const std::string& path) {
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    QVERIFY(name != nullptr);
-    name->setText(QString::fromStdString(path));
-    static_cast<QDialog*>(dialog)->accept();
+    QVERIFY(dialog->findChild<QLineEdit*>("fileNameEdit") != nullptr);
+    testing::choose_in_file_dialog(dialog, path);
 }
 
 bool action_enabled(QWidget* window, const char* name) {

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -61,6 +62,20 @@ inline void when_modal(const QString& name, std::function<void(QWidget*)> handle
             close_when_modal(name, 1500);
         }
     });
+}
+
+/// Types a path into a file-open dialog's name field and confirms it, as the
+/// user does (selecting the file leaves the field alone while it has the
+/// focus). A dialog that stays open after that is closed, so that the test
+/// fails on what it checks instead of waiting for ever.
+inline void choose_in_file_dialog(QWidget* dialog, const std::string& path) {
+    auto* box = qobject_cast<QDialog*>(dialog);
+    if (box == nullptr) return;
+    if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) {
+        name->setText(QString::fromStdString(path));
+    }
+    box->accept();
+    if (box->isVisible()) box->done(QDialog::Rejected);
 }
 
 }  // namespace qor::testing

@@ -47,8 +47,7 @@ class StandardDialogsTest : public QObject {
             directory = dialog->directory().absolutePath();
             filters = dialog->nameFilters();
             selected = dialog->selectedNameFilter();
-            dialog->selectFile(QString::fromStdString(dir / "AREADATA/SAMPLE_001/RUN1.HG1"));
-            QMetaObject::invokeMethod(dialog, "accept");
+            testing::choose_in_file_dialog(dialog, dir / "AREADATA/SAMPLE_001/RUN1.HG1");
         });
         std::optional<std::string> chosen =
             open_file_dialog(nullptr, "Select GRID file to plot", grid_filters, start);
