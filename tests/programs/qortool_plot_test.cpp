@@ -25,23 +25,11 @@ using testing::TempDir;
 const std::string qortool = std::string(QOR_BINARY_DIR) + "/qortool";
 const std::string fake_map_program = std::string(QOR_BINARY_DIR) + "/fake_map_program";
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using ToolRun = testing::ProgramRun;
 
 ToolRun run_qortool(const TempDir& dir, std::vector<std::string> arguments) {
-    std::vector<std::string> command = {"/bin/sh",
-                                        "-c",
-                                        "out=$1; err=$2; shift 2; \"$@\" >\"$out\" 2>\"$err\"",
-                                        "sh",
-                                        dir / "out.txt",
-                                        dir / "err.txt",
-                                        qortool};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    StartedProcess process = start_program(command, dir.path(), true);
-    return {process.exitStatus, read_file(dir / "out.txt"), read_file(dir / "err.txt")};
+    arguments.insert(arguments.begin(), {qortool});
+    return testing::run_program(dir, arguments);
 }
 
 std::string wait_for_record(const std::string& program) {

@@ -20,24 +20,11 @@ using testing::write_file;
 
 const std::string qortool = std::string(QOR_BINARY_DIR) + "/qortool";
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using ToolRun = testing::ProgramRun;
 
 ToolRun run_show(const TempDir& dir, std::vector<std::string> arguments) {
-    std::vector<std::string> command = {"/bin/sh",
-                                        "-c",
-                                        "out=$1; err=$2; shift 2; \"$@\" >\"$out\" 2>\"$err\"",
-                                        "sh",
-                                        dir / "out.txt",
-                                        dir / "err.txt",
-                                        qortool,
-                                        "show"};
-    command.insert(command.end(), arguments.begin(), arguments.end());
-    StartedProcess process = start_program(command, dir.path(), true);
-    return {process.exitStatus, read_file(dir / "out.txt"), read_file(dir / "err.txt")};
+    arguments.insert(arguments.begin(), {qortool, "show"});
+    return testing::run_program(dir, arguments);
 }
 
 // Two points of three parameters; the second point's DBU is missing.

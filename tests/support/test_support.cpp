@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/paths.h"
+#include "platform/process.h"
 
 namespace qor::testing {
 
@@ -23,6 +24,18 @@ TempDir::~TempDir() {
     std::string current = std::filesystem::current_path(ec).string();
     if (ec || current.rfind(path_, 0) == 0) std::filesystem::current_path("/tmp", ec);
     std::filesystem::remove_all(path_, ec);
+}
+
+ProgramRun run_program(const TempDir& scratch, const std::vector<std::string>& arguments) {
+    std::vector<std::string> command = {"/bin/sh",
+                                        "-c",
+                                        "out=$1; err=$2; shift 2; \"$@\" >\"$out\" 2>\"$err\"",
+                                        "sh",
+                                        scratch / "out.txt",
+                                        scratch / "err.txt"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    StartedProcess process = start_program(command, scratch.path(), true);
+    return {process.exitStatus, read_file(scratch / "out.txt"), read_file(scratch / "err.txt")};
 }
 
 void write_file(const std::string& native_path, const std::string& content) {
@@ -50,8 +63,8 @@ std::string lines(std::initializer_list<std::string> text) {
 std::string make_minimal_package(const std::string& dir) {
     std::filesystem::create_directories(dir + "/RUN");
     write_file(dir + "/database/colors.win",
-               lines({"Window colours, cities, contours", "3 2 2", "Ignore Ignore",
-                      "0=Blck Black", "1=Red  Red", "0=BLCK BLACK cities", "1=blck black cities",
+               lines({"Window colours, cities, contours", "3 2 2", "Ignore Ignore", "0=Blck Black",
+                      "1=Red  Red", "0=BLCK BLACK cities", "1=blck black cities",
                       "0=BLCK Black with shading", "4=Shad Shading, no contours"}));
     return dir + "/RUN";
 }

@@ -14,7 +14,7 @@ namespace qor::testing {
 /// A fresh directory below /tmp, removed with everything in it at the end.
 /// Short on purpose: the run directory field holds 50 characters.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -25,14 +25,15 @@ public:
     /// path() + "/" + relative.
     std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
 
-private:
+  private:
     std::string path_;
 };
 
 /// Thrown by RecordingConsole::stop so that a test sees the program's stop.
 struct ProgramStopped : std::runtime_error {
     ProgramStopped(std::string message_, int status_)
-        : std::runtime_error("program stopped: " + message_), message(std::move(message_)),
+        : std::runtime_error("program stopped: " + message_),
+          message(std::move(message_)),
           status(status_) {}
     std::string message;
     int status;
@@ -41,7 +42,7 @@ struct ProgramStopped : std::runtime_error {
 /// Records every line, pause and stop, in order, as the user would see them:
 /// a line as written, a pause as "PAUSE <message>", a stop as "STOP <message>".
 class RecordingConsole : public Console {
-public:
+  public:
     void write_line(std::string_view line) override { events.emplace_back(line); }
     void pause(std::string_view message) override {
         events.push_back("PAUSE " + std::string(message));
@@ -52,6 +53,17 @@ public:
     }
     std::vector<std::string> events;
 };
+
+/// What a program run as a process printed, and how it ended.
+struct ProgramRun {
+    int status = -1;  ///< exit status; -1 when it did not end normally
+    std::string out;  ///< standard output
+    std::string err;  ///< standard error
+};
+
+/// Runs a program (arguments[0], a native path) in the scratch directory and
+/// waits for it; its two outputs are caught in files there.
+ProgramRun run_program(const TempDir& scratch, const std::vector<std::string>& arguments);
 
 /// Writes a file (creating its directories); content is written byte for byte.
 void write_file(const std::string& native_path, const std::string& content);
