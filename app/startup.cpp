@@ -57,7 +57,7 @@ void SET_RUN(Session& session) {
 int run_startup(Session& session, const std::vector<std::string>& tokens,
                 const ScreenFunction& screen) {
     PathState& paths = session.paths;
-    paths.RunDir = to_package_path(command_token(tokens, 0).trimmed());
+    paths.RunDir = command_line_path(command_token(tokens, 0).trimmed());
     paths.DataDir = "AREADATA";
     paths.BrowseDir = paths.DataDir;
     session.catalog.Header = "";

@@ -110,6 +110,17 @@ std::string find_folded(const std::string& directory, std::string_view component
 }  // namespace
 #endif
 
+std::string command_line_path(std::string_view native) {
+#ifndef _WIN32
+    if (!native.empty() && native.front() != '/' && native.find('\\') == std::string_view::npos) {
+        std::error_code ec;
+        fs::path absolute = fs::absolute(fs::path(std::string(native)), ec);
+        if (!ec) return to_package_path(absolute.lexically_normal().string());
+    }
+#endif
+    return to_package_path(native);
+}
+
 std::string native_path(std::string_view package_path) {
 #ifdef _WIN32
     return std::string(package_path);

@@ -19,6 +19,12 @@ namespace qor {
 /// ("/opt/qor/RUN" becomes "\opt\qor\RUN"; a Windows path is unchanged).
 std::string to_package_path(std::string_view native);
 
+/// A path given on the command line, in the package form: a relative native
+/// path is taken from the current directory (the program changes into the run
+/// directory, after which a relative path would name something else). A path
+/// already in the package's own form (holding a backslash) is kept as given.
+std::string command_line_path(std::string_view native);
+
 /// The native path of a package path, with the case-insensitive lookup of each
 /// component that does not exist under its exact name.
 std::string native_path(std::string_view package_path);
@@ -29,9 +35,9 @@ bool file_exists(std::string_view package_path);
 bool directory_exists(std::string_view package_path);
 
 struct DirectoryEntry {
-    std::string path;       ///< the pattern's directory part (as given) followed by the name
-    std::string name;       ///< the name as it is on disk
-    bool directory = false; ///< the entry is a directory
+    std::string path;        ///< the pattern's directory part (as given) followed by the name
+    std::string name;        ///< the name as it is on disk
+    bool directory = false;  ///< the entry is a directory
 };
 
 /// Lists the entries of a directory that match a wildcard pattern ('*' any run

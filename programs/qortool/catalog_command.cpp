@@ -95,7 +95,7 @@ class ToolWindows : public CatalogWindows {
 // an error text when they are not acceptable.
 std::optional<std::string> use_tokens(Session& session, const Arguments& arguments) {
     PathState& paths = session.paths;
-    paths.RunDir = to_package_path(command_token(arguments, 0).trimmed());
+    paths.RunDir = command_line_path(command_token(arguments, 0).trimmed());
     paths.DataDir = "AREADATA";
     paths.BrowseDir = "AREADATA";
     SET_RUN(session);

@@ -18,6 +18,19 @@ TEST(PackagePathTest, CommandLinePathsTakeThePackageForm) {
     EXPECT_EQ(to_package_path("rel/dir/"), "rel\\dir\\");
 }
 
+TEST(PackagePathTest, CommandLinePathsAreTakenFromTheCurrentDirectory) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "pkg/RUN");
+    std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    EXPECT_EQ(command_line_path("pkg/RUN"), to_package_path(dir / "pkg/RUN"));
+    EXPECT_EQ(command_line_path("./pkg/../pkg/RUN/"), to_package_path(dir / "pkg/RUN/"));
+    std::filesystem::current_path(before);
+    EXPECT_EQ(command_line_path("/opt/qor/RUN"), "\\opt\\qor\\RUN");
+    EXPECT_EQ(command_line_path("C:\\PKG\\RUN"), "C:\\PKG\\RUN");  // the package's own form
+    EXPECT_EQ(command_line_path(""), "");
+}
+
 TEST(PackagePathTest, MapsBackslashesAndFindsComponentsWhateverTheirCase) {
     TempDir dir;
     write_file(dir / "Pkg/AreaData/Sample_001/run1.hg3", "x");
