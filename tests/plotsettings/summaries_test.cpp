@@ -19,15 +19,7 @@ std::string two_lines(std::string_view first, std::string_view second, std::size
 
 void add_entry(Session& session, const char* line, float scale, std::int32_t method,
                std::vector<float> values, float minimum, float maximum) {
-    PlotParameterEntry& entry =
-        session.plotParameters.entries[static_cast<std::size_t>(session.plotParameters.count++)];
-    entry.line = line;
-    entry.scale = scale;
-    entry.method = method;
-    entry.valueCount = static_cast<std::int32_t>(values.size());
-    std::copy(values.begin(), values.end(), entry.values.begin());
-    entry.minimum = minimum;
-    entry.maximum = maximum;
+    testing::add_plot_parameter(session, line, scale, method, std::move(values), minimum, maximum);
 }
 
 TEST(SetParamsTest, WritesOneTenCharacterCellPerSlot) {

@@ -1,5 +1,6 @@
 #include "tests/support/test_support.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -67,6 +68,19 @@ std::string make_minimal_package(const std::string& dir) {
                       "1=Red  Red", "0=BLCK BLACK cities", "1=blck black cities",
                       "0=BLCK Black with shading", "4=Shad Shading, no contours"}));
     return dir + "/RUN";
+}
+
+void add_plot_parameter(Session& session, const char* line, float scale, std::int32_t method,
+                        std::vector<float> values, float minimum, float maximum) {
+    PlotParameterEntry& entry =
+        session.plotParameters.entries[static_cast<std::size_t>(session.plotParameters.count++)];
+    entry.line = line;
+    entry.scale = scale;
+    entry.method = method;
+    entry.valueCount = static_cast<std::int32_t>(values.size());
+    std::copy(values.begin(), values.end(), entry.values.begin());
+    entry.minimum = minimum;
+    entry.maximum = maximum;
 }
 
 void use_package(Session& session, const std::string& run_dir, RecordingConsole& console) {

@@ -77,6 +77,10 @@ std::string lines(std::initializer_list<std::string> text);
 /// Returns the run directory's path.
 std::string make_minimal_package(const std::string& dir);
 
+/// Appends an entry to the session's plot parameter table.
+void add_plot_parameter(Session& session, const char* line, float scale, std::int32_t method,
+                        std::vector<float> values, float minimum, float maximum);
+
 /// Points a session at a package's run directory (package form) and hands it a
 /// recording console.
 void use_package(Session& session, const std::string& run_dir, RecordingConsole& console);
