@@ -30,14 +30,8 @@ class RequirementReaderTest : public ::testing::Test {
         testing::use_package(session_, run_, console_);
         session_.paths.FileName = "DEFAULT\\RUN1.HG3";
         session_.paths.Model = "HALDOR";
-        ColorTables& tables = session_.colors;
-        tables.DosColourCount = 2;
-        tables.DosFirstNames[0] = "yellow";
-        tables.DosCodes[0] = 14;
-        tables.DosSecondNames[0] = "Yellow";
-        tables.DosFirstNames[1] = "white";
-        tables.DosCodes[1] = 15;
-        tables.DosSecondNames[1] = "White";
+        testing::set_dos_colours(session_.colors,
+                                 {{"yellow", 14, "Yellow"}, {"white", 15, "White"}});
     }
     void write_requirement(const std::vector<std::string>& lines) {
         testing::write_file(dir_ / "AREADATA/DEFAULT/RUN1.HAL", join(lines));

@@ -52,17 +52,8 @@ class RequirementWriter : public ::testing::Test {
         session.paths.FileName = "DEFAULT\\RUN1.HG3";
         session.paths.Model = "HALDOR";
         std::filesystem::create_directories(file_path().substr(0, file_path().rfind('/')));
-        ColorTables& c = session.colors;
-        c.DosColourCount = 3;
-        c.DosFirstNames[0] = "GREEN";
-        c.DosCodes[0] = 2;
-        c.DosSecondNames[0] = "2=Grn";
-        c.DosFirstNames[1] = "BLACK";
-        c.DosCodes[1] = 0;
-        c.DosSecondNames[1] = "0=Blck";
-        c.DosFirstNames[2] = "RED";
-        c.DosCodes[2] = 1;
-        c.DosSecondNames[2] = "1=Red";
+        testing::set_dos_colours(
+            session.colors, {{"GREEN", 2, "2=Grn"}, {"BLACK", 0, "0=Blck"}, {"RED", 1, "1=Red"}});
         session.layers.colors = {Text<6>("2=Grn"), Text<6>("0=Blck"), Text<6>("Ignore"),
                                  Text<6>("2=RED"), Text<6>("RED"),    Text<6>("0=BLCK")};
         session.layers.cityFile = "receive.cty";

@@ -44,17 +44,9 @@ TEST(SetParamsTest, WritesOneTenCharacterCellPerSlot) {
 
 TEST(SetLayersTest, WritesTheHeadingAndTheConvertedNamesUnderIt) {
     Session session;
-    ColorTables& dos = session.colors;
-    dos.DosColourCount = 3;
-    dos.DosFirstNames[0] = "BLACK ";
-    dos.DosCodes[0] = 0;
-    dos.DosSecondNames[0] = "Black ";
-    dos.DosFirstNames[1] = "GRAY  ";
-    dos.DosCodes[1] = 7;
-    dos.DosSecondNames[1] = "Grey  ";
-    dos.DosFirstNames[2] = "LRED  ";
-    dos.DosCodes[2] = 12;
-    dos.DosSecondNames[2] = "Lred  ";
+    testing::set_dos_colours(
+        session.colors,
+        {{"BLACK ", 0, "Black "}, {"GRAY  ", 7, "Grey  "}, {"LRED  ", 12, "Lred  "}});
     const std::string heading = "  Grid    Countries  Zones  Cities  MainBeam  Contours";
 
     LayerSettings layers;

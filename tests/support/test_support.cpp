@@ -70,6 +70,16 @@ std::string make_minimal_package(const std::string& dir) {
     return dir + "/RUN";
 }
 
+void set_dos_colours(ColorTables& tables, std::initializer_list<DosColour> entries) {
+    tables.DosColourCount = 0;
+    for (const DosColour& entry : entries) {
+        auto i = static_cast<std::size_t>(tables.DosColourCount++);
+        tables.DosFirstNames[i] = entry.first;
+        tables.DosCodes[i] = entry.code;
+        tables.DosSecondNames[i] = entry.second;
+    }
+}
+
 void add_plot_parameter(Session& session, const char* line, float scale, std::int32_t method,
                         std::vector<float> values, float minimum, float maximum) {
     PlotParameterEntry& entry =

@@ -77,6 +77,16 @@ std::string lines(std::initializer_list<std::string> text);
 /// Returns the run directory's path.
 std::string make_minimal_package(const std::string& dir);
 
+/// One entry of the DOS colour list: first name, colour number, second name.
+struct DosColour {
+    const char* first;
+    std::int32_t code;
+    const char* second;
+};
+
+/// Replaces the DOS colour list with the entries given, in order.
+void set_dos_colours(ColorTables& tables, std::initializer_list<DosColour> entries);
+
 /// Appends an entry to the session's plot parameter table.
 void add_plot_parameter(Session& session, const char* line, float scale, std::int32_t method,
                         std::vector<float> values, float minimum, float maximum);
