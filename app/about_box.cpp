@@ -1,6 +1,6 @@
 #include "app/about_box.h"
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 
 namespace qor {
 

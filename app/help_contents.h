@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/message.h"
+#include "base/message.h"
 
 namespace qor {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/text.h"
+#include "base/text.h"
 
 namespace qor {
 

@@ -1,6 +1,6 @@
 #include "app/settings_files.h"
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 
 #include <cstdlib>
 

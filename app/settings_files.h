@@ -3,7 +3,7 @@
 // colors.dat (DOS colour list), colors.win (dialog colour lists), setup.ini
 // (window settings); and setup.ini's writer.
 
-#include "app/message.h"
+#include "base/message.h"
 #include "app/session.h"
 #include "platform/paths.h"
 

@@ -10,7 +10,7 @@
 #include <array>
 #include <optional>
 
-#include "app/message.h"
+#include "base/message.h"
 #include "app/session.h"
 
 namespace qor {

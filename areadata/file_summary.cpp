@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 
 namespace qor {
 

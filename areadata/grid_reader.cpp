@@ -2,7 +2,7 @@
 #include <array>
 #include <limits>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "areadata/readers.h"
 
 namespace qor {

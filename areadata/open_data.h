@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/message.h"
+#include "base/message.h"
 #include "app/path_state.h"
 
 namespace qor {

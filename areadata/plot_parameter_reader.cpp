@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "areadata/readers.h"
 
 namespace qor {

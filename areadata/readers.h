@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/message.h"
+#include "base/message.h"
 #include "app/session.h"
 
 namespace qor {

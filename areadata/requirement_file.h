@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/text.h"
+#include "base/text.h"
 
 namespace qor {
 

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "areadata/readers.h"
 #include "plotout/colour_codes.h"
 

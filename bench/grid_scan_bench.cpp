@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "app/session.h"
 #include "areadata/readers.h"
 #include "platform/paths.h"

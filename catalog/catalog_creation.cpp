@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "catalog/catalog_file.h"
 #include "catalog/requirement_summary.h"
 

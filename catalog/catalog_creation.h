@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/message.h"
+#include "base/message.h"
 #include "app/session.h"
 #include "catalog/catalog_windows.h"
 #include "platform/paths.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 
 namespace qor {
 

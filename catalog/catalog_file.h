@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "app/path_state.h"
-#include "app/text.h"
+#include "base/text.h"
 #include "catalog/catalog_list.h"
 #include "platform/paths.h"
 

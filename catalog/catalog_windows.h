@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/message.h"
+#include "base/message.h"
 #include "app/session.h"
 
 namespace qor {

@@ -1,6 +1,6 @@
 #include "catalog/grid_list.h"
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "catalog/catalog_file.h"
 
 namespace qor {

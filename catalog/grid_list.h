@@ -3,7 +3,7 @@
 // that offers them, and "New Group", which offers them again for the
 // requirement accepted last.
 
-#include "app/message.h"
+#include "base/message.h"
 #include "app/session.h"
 #include "catalog/catalog_windows.h"
 

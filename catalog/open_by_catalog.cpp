@@ -1,6 +1,6 @@
 #include "catalog/open_by_catalog.h"
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "catalog/grid_list.h"
 
 namespace qor {

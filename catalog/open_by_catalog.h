@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/message.h"
+#include "base/message.h"
 #include "app/session.h"
 #include "catalog/catalog_file.h"
 #include "catalog/catalog_windows.h"

@@ -1,6 +1,6 @@
 #include "catalog/requirement_summary.h"
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "platform/paths.h"
 
 namespace qor {

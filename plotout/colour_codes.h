@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "app/color_tables.h"
-#include "app/fixed_record.h"
-#include "app/text.h"
+#include "base/fixed_record.h"
+#include "base/text.h"
 
 namespace qor {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "app/settings_files.h"
 #include "platform/paths.h"
 

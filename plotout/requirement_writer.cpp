@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "areadata/readers.h"
 #include "platform/paths.h"
 #include "plotout/colour_codes.h"

@@ -1,6 +1,6 @@
 #include "plotsettings/contour_colours.h"
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 
 namespace qor {
 

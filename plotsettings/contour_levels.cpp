@@ -5,7 +5,7 @@
 #include <limits>
 #include <utility>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "plotsettings/contour_settings.h"
 
 namespace qor {

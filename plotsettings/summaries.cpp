@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "plotout/colour_codes.h"
 
 namespace qor {

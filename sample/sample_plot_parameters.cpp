@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "sample/sample_files.h"
 
 namespace qor::sample {

@@ -7,7 +7,7 @@
 #include <numbers>
 #include <set>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "sample/sample_files.h"
 
 namespace qor::sample {

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "sample/sample_files.h"
 
 namespace qor::sample {

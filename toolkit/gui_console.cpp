@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 
-#include "app/text.h"
+#include "base/text.h"
 #include "toolkit/window_builder.h"
 
 namespace qor {

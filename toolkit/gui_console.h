@@ -3,7 +3,7 @@
 // output and, at a pause or a stop, into a modal message box whose button is
 // the pause.
 
-#include "app/message.h"
+#include "base/message.h"
 #include "platform/console.h"
 
 namespace qor {

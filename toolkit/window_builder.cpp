@@ -23,7 +23,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "platform/paths.h"
 #include "toolkit/format_layout.h"
 

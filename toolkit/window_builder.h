@@ -41,8 +41,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/message.h"
-#include "app/text.h"
+#include "base/message.h"
+#include "base/text.h"
 
 class QLabel;
 class QMenu;

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "app/session.h"
 #include "app/startup.h"
 #include "catalog/catalog_creation.h"

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "plotsettings/contour_colours.h"
 #include "tests/support/test_support.h"
 

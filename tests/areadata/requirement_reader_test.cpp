@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "areadata/readers.h"
 #include "tests/support/test_support.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "app/session.h"
 #include "catalog/catalog_windows.h"
 #include "platform/paths.h"

@@ -8,7 +8,7 @@
 #include <regex>
 #include <set>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 #include "app/settings_files.h"
 #include "plotsettings/contour_colours.h"
 #include "tests/support/test_support.h"

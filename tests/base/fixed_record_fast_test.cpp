@@ -3,7 +3,7 @@
 #include <bit>
 #include <string>
 
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 
 namespace qor {
 namespace {

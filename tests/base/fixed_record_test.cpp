@@ -1,4 +1,4 @@
-#include "app/fixed_record.h"
+#include "base/fixed_record.h"
 
 #include <gtest/gtest.h>
 
