@@ -42,6 +42,58 @@ constexpr Segment segments[16][2] = {
 constexpr Segment joined_5[2] = {{bottom, right}, {top, left}};
 constexpr Segment joined_10[2] = {{right, top}, {left, bottom}};
 
+// Next to a gap a ring may run out to a point and straight back (a region
+// one point wide): such spikes enclose nothing, but a painter would show
+// them as hairlines. They are taken out, as are repeated points.
+void remove_spikes(ContourRing& ring) {
+    std::vector<GeoPoint> points;
+    std::vector<std::uint8_t> contour;
+    points.reserve(ring.points.size());
+    contour.reserve(ring.points.size());
+    auto push = [&](GeoPoint p, std::uint8_t flag) {
+        if (!points.empty() && points.back() == p) {
+            contour.back() = flag;
+            return;
+        }
+        points.push_back(p);
+        contour.push_back(flag);
+        // A -> B -> A: drop B and the second A; A goes on as the second did.
+        while (points.size() >= 3 && points[points.size() - 3] == points.back()) {
+            const std::uint8_t last = contour.back();
+            points.pop_back();
+            contour.pop_back();
+            points.pop_back();
+            contour.pop_back();
+            contour.back() = last;
+        }
+    };
+    for (std::size_t i = 0; i < ring.points.size(); ++i) push(ring.points[i], ring.contour[i]);
+    // The same where the ring closes: spikes across its first point.
+    bool changed = true;
+    while (changed && points.size() >= 3) {
+        changed = false;
+        if (points.front() == points.back()) {
+            points.pop_back();
+            contour.pop_back();
+            changed = true;
+        } else if (points[points.size() - 2] == points.front()) {
+            // ... X -> Y -> X(first): drop Y and the last X.
+            points.resize(points.size() - 2);
+            contour.resize(contour.size() - 2);
+            changed = true;
+        } else if (points.back() == points[1]) {
+            // ... Y(last) -> X(first) -> Y: drop X and the last Y.
+            points.erase(points.begin());
+            contour.erase(contour.begin());
+            points.pop_back();
+            contour.pop_back();
+            changed = true;
+        }
+    }
+    ring.points = std::move(points);
+    ring.contour = std::move(contour);
+}
+
 }  // namespace
 
 IsolineTracer::IsolineTracer(const FieldGrid& grid) : grid_(grid) {
@@ -159,11 +211,8 @@ std::vector<ContourRing> IsolineTracer::region(float level) {
             node = next_node;
             point = next_point;
         } while (edge != start);
-        if (ring.points.size() > 1 && ring.points.front() == ring.points.back()) {
-            ring.points.pop_back();
-            ring.contour.pop_back();
-        }
-        if (ring.points.size() >= 2) rings.push_back(std::move(ring));
+        remove_spikes(ring);
+        if (ring.points.size() >= 3) rings.push_back(std::move(ring));
     }
     return rings;
 }

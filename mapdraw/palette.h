@@ -14,6 +14,9 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
+/// The map's ground where no band is shaded (no value, or outside the grid).
+constexpr Rgb no_value_colour{236, 236, 232};
+
 /// Colour code 0 to 15; nothing for any other code ("Ignore").
 std::optional<Rgb> colour_of_code(int code);
 

@@ -1,0 +1,91 @@
+#include "mapdraw/paint/map_writers.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include "mapdraw/paint/map_painter.h"
+
+namespace qor::map {
+
+namespace {
+
+QString file_name(const std::string& path) {
+    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+}
+
+// Opens the file for writing once to find out whether it can be written:
+// the SVG and PDF writers would fail silently.
+std::string check_writable(const std::string& path) {
+    QFile file(file_name(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return "cannot write " + path + ": " + file.errorString().toStdString();
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string write_png(const MapScene& scene, QSize size, const std::string& path) {
+    if (std::string error = check_writable(path); !error.empty()) return error;
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        paint_map(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene);
+    }
+    if (!image.save(file_name(path), "PNG")) return "cannot write " + path;
+    return {};
+}
+
+std::string write_svg(const MapScene& scene, QSize size, const std::string& path) {
+    if (std::string error = check_writable(path); !error.empty()) return error;
+    QSvgGenerator svg;
+    svg.setFileName(file_name(path));
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(QString::fromUtf8(scene.title.c_str()));
+    svg.setDescription(QStringLiteral("Area coverage map"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return "cannot write " + path;
+    paint_map(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene);
+    painter.end();
+    return {};
+}
+
+std::string write_pdf(const std::vector<MapScene>& scenes, const std::string& path) {
+    if (std::string error = check_writable(path); !error.empty()) return error;
+    QPdfWriter pdf(file_name(path));
+    pdf.setResolution(300);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    if (!scenes.empty()) pdf.setTitle(QString::fromUtf8(scenes.front().title.c_str()));
+    pdf.setCreator(QStringLiteral("terrapix"));
+    QPainter painter;
+    if (!painter.begin(&pdf)) return "cannot write " + path;
+    for (std::size_t i = 0; i < scenes.size(); ++i) {
+        if (i > 0) pdf.newPage();
+        const QRect page = painter.viewport();
+        paint_map(painter, QRectF(page), scenes[i]);
+    }
+    painter.end();
+    return {};
+}
+
+std::string write_text_file(const std::string& text, const std::string& path) {
+    QFile file(file_name(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return "cannot write " + path + ": " + file.errorString().toStdString();
+    }
+    const qint64 written = file.write(text.data(), static_cast<qint64>(text.size()));
+    if (written != static_cast<qint64>(text.size()) || !file.flush()) {
+        return "cannot write " + path + ": " + file.errorString().toStdString();
+    }
+    return {};
+}
+
+}  // namespace qor::map
