@@ -36,9 +36,10 @@ std::optional<Rgb> colour_of_code(int code) {
 }
 
 Rgb grey_step(int band, int count) {
-    // From 235 for the lowest band down to 60 for the highest, in equal steps.
+    // From 210 for the lowest band down to 45 for the highest, in equal steps:
+    // the lightest stays apart from the pale ground of "no value".
     const int steps = std::max(count - 1, 1);
-    const int value = 235 - (std::clamp(band, 0, steps) * 175) / steps;
+    const int value = 210 - (std::clamp(band, 0, steps) * 165) / steps;
     const auto grey = static_cast<std::uint8_t>(value);
     return {grey, grey, grey};
 }

@@ -256,7 +256,10 @@ void MapProjection::densify_and_project(const GeoLine& line, MapLine& out) const
     double previous_distance = angle_to(line[0], opposite);
     sampled.push_back(nudged(line[0], previous_distance));
     for (std::size_t i = 1; i < line.size(); ++i) {
-        const GeoPoint a = line[i - 1], b = line[i];
+        // The step in longitude is taken the short way round: map data
+        // crosses 180 degrees from one side to the other.
+        const GeoPoint a = line[i - 1];
+        const GeoPoint b{a.lon + wrap_longitude(line[i].lon - a.lon, 0.0), line[i].lat};
         const double distance = angle_to(b, opposite);
         const double length = std::hypot(b.lon - a.lon, b.lat - a.lat);
         const double nearest = std::max(std::min(previous_distance, distance) - length, 1e-4);
@@ -267,7 +270,7 @@ void MapProjection::densify_and_project(const GeoLine& line, MapLine& out) const
             const GeoPoint p{a.lon + t * (b.lon - a.lon), a.lat + t * (b.lat - a.lat)};
             sampled.push_back(nudged(p, angle_to(p, opposite)));
         }
-        sampled.push_back(nudged(b, distance));
+        sampled.push_back(nudged(line[i], distance));
         previous_distance = distance;
     }
     out.resize(sampled.size());

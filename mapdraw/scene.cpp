@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <numbers>
 #include <sstream>
@@ -138,21 +137,6 @@ std::optional<WorldData> load_world_data(const std::string& path, std::string& e
     return world;
 }
 
-std::string find_world_data(const std::string& program_directory) {
-    const std::string name = "world-atlas/countries-50m.json";
-    std::vector<std::string> candidates;
-    if (!program_directory.empty()) {
-        candidates.push_back(program_directory + "/mapdata/" + name);
-        candidates.push_back(program_directory + "/../share/qorplot/mapdata/" + name);
-    }
-    candidates.push_back(std::string(QOR_MAPDATA_SOURCE_DIR) + "/" + name);
-    for (const std::string& candidate : candidates) {
-        std::error_code ignored;
-        if (std::filesystem::is_regular_file(candidate, ignored)) return candidate;
-    }
-    return {};
-}
-
 std::unique_ptr<MapProjection> projection_for(PlotRequest& request, std::string& error) {
     GeoPoint centre = request.station;
     const int code = request.projection_code;
@@ -266,6 +250,7 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
             std::vector<SceneFill> fills(bands.size());
             for (std::size_t k = 0; k < bands.size(); ++k) {
                 fills[k].smooth = false;
+                fills[k].overlapping = true;
                 fills[k].colour =
                     grey ? grey_step(static_cast<int>(k), static_cast<int>(bands.size()))
                          : code_colour(bands[k].colour, white);

@@ -24,23 +24,22 @@ struct WorldData {
     WorldLines lines;
 };
 
-/// Reads and decodes the kept world-atlas file. Nothing and the reason when
+/// Reads and decodes a world-atlas file (the program itself carries the kept
+/// one, packed at build time: see world_data.h). Nothing and the reason when
 /// it cannot.
 std::optional<WorldData> load_world_data(const std::string& path, std::string& error);
 
-/// Where the map data lies: beside the program (DIR/mapdata/world-atlas),
-/// else in the source tree it was built from. "" when neither has it.
-std::string find_world_data(const std::string& program_directory);
-
 enum class LineKind { solid, dashed, dotted };
 
-/// Filled rings, painted with the even-odd rule.
+/// Filled rings, painted with the even-odd rule (or the non-zero rule, for
+/// pieces that overlap on purpose).
 struct SceneFill {
     std::vector<MapLine> rings;
     Rgb colour;
     int alpha = 255;
-    bool smooth = true;   ///< antialiased edges (bin cells are not, to show no seams)
-    bool banded = false;  ///< painted only within the scene's band area
+    bool smooth = true;        ///< antialiased edges (bin cells are not, to show no seams)
+    bool banded = false;       ///< painted only within the scene's band area
+    bool overlapping = false;  ///< rings that overlap add up (non-zero rule)
 };
 
 /// Lines of one colour, width (in points of a 900-point high picture) and kind.

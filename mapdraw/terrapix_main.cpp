@@ -3,7 +3,6 @@
 // in the run directory; with --export it writes the map to a file and exits,
 // without a display.
 
-#include <unistd.h>
 #include <QGuiApplication>
 #include <QSize>
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include "mapdraw/paint/map_writers.h"
 #include "mapdraw/plot_request.h"
 #include "mapdraw/scene.h"
+#include "mapdraw/world_data.h"
 
 namespace {
 
@@ -37,7 +37,9 @@ void usage(std::FILE* out) {
         "  --param N       the plotted parameter N (1 to 5) only; the first by default\n"
         "                  (a PDF holds them all)\n"
         "  --size WxH      picture size in pixels for PNG and SVG (default 1600x900)\n"
-        "  --terminator    shade the night side for the run's month and hour\n",
+        "  --terminator    shade the night side for the run's month and hour\n"
+        "  --projection C  draw in projection C (0, 1, 21 to 24) instead of the\n"
+        "                  requirement file's\n",
         out);
 }
 
@@ -52,15 +54,6 @@ std::string lower(std::string text) {
     return text;
 }
 
-std::string program_directory(const char* argv0) {
-    std::string path = argv0;
-    std::vector<char> link(4096);
-    const ssize_t length = readlink("/proc/self/exe", link.data(), link.size() - 1);
-    if (length > 0) path.assign(link.data(), static_cast<std::size_t>(length));
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +61,7 @@ int main(int argc, char** argv) {
     int parameter = 0;  // 0: the first, or all for a PDF
     QSize size(1600, 900);
     SceneOptions options;
+    int projection_code = -1;
     std::vector<std::string> positional;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -101,6 +95,15 @@ int main(int argc, char** argv) {
                 return 2;
             }
             size = QSize(w, h);
+        } else if (argument == "--projection") {
+            const char* v = value("a code");
+            int code = -1;
+            char extra = 0;
+            if (v == nullptr || std::sscanf(v, "%d%c", &code, &extra) != 1 || code < 0) {
+                std::fprintf(stderr, "terrapix: --projection needs a projection code\n");
+                return 2;
+            }
+            projection_code = code;
         } else if (argument == "--terminator") {
             options.terminator = true;
         } else if (argument.size() > 1 && argument[0] == '-' && argument.substr(0, 2) == "--") {
@@ -170,15 +173,10 @@ int main(int argc, char** argv) {
         return error.empty() ? 0 : fail(error);
     }
 
+    if (projection_code >= 0) request->projection_code = projection_code;
     std::unique_ptr<MapProjection> projection = projection_for(*request, error);
     if (!projection) return fail(error);
-    std::optional<WorldData> world;
-    const std::string data = find_world_data(program_directory(argv[0]));
-    if (data.empty()) {
-        std::fprintf(stderr, "terrapix: no map data found: coastlines and borders are left out\n");
-    } else if (!(world = load_world_data(data, error))) {
-        std::fprintf(stderr, "terrapix: %s\n", error.c_str());
-    }
+    std::optional<WorldData> world = WorldData{packed_world_lines()};
     std::vector<MapScene> scenes;
     if (chosen.empty()) chosen.push_back(request->parameters.size());
     for (const std::size_t p : chosen) {

@@ -65,8 +65,11 @@ QPainterPath frame_path(const Frame& frame, const MapPlacement& place) {
     return path;
 }
 
-void draw_text(QPainter& painter, QPointF at, const QString& text, const QFont& f,
-               const QColor& colour, Anchor anchor, bool halo, QPointF centre = {}) {
+// Draws a text; with taken given, only where it does not cover a text drawn
+// before (returns false when it was left out).
+bool draw_text(QPainter& painter, QPointF at, const QString& text, const QFont& f,
+               const QColor& colour, Anchor anchor, bool halo, QPointF centre = {},
+               std::vector<QRectF>* taken = nullptr) {
     const QFontMetricsF metrics(f);
     const double width = metrics.horizontalAdvance(text);
     const double ascent = metrics.ascent() * 0.78;  // capital height, near enough
@@ -97,6 +100,13 @@ void draw_text(QPainter& painter, QPointF at, const QString& text, const QFont& 
             break;
         }
     }
+    if (taken != nullptr) {
+        const QRectF box(origin.x(), origin.y() - ascent, width, ascent * 1.35);
+        for (const QRectF& other : *taken) {
+            if (other.intersects(box)) return false;
+        }
+        taken->push_back(box);
+    }
     if (halo) {
         QPainterPath path;
         path.addText(origin, f, text);
@@ -108,6 +118,7 @@ void draw_text(QPainter& painter, QPointF at, const QString& text, const QFont& 
         painter.setPen(colour);
         painter.drawText(origin, text);
     }
+    return true;
 }
 
 QPen line_pen(const SceneLines& lines) {
@@ -338,7 +349,7 @@ void paint_map(QPainter& painter, const QRectF& target, const MapScene& scene,
             clipped = fill.banded;
         }
         QPainterPath path;
-        path.setFillRule(Qt::OddEvenFill);
+        path.setFillRule(fill.overlapping ? Qt::WindingFill : Qt::OddEvenFill);
         for (const MapLine& ring : fill.rings) {
             path.addPolygon(polygon(ring, place));
             path.closeSubpath();
@@ -395,9 +406,21 @@ void paint_map(QPainter& painter, const QRectF& target, const MapScene& scene,
     painter.save();
     painter.setClipPath(clip);
     label_contours(painter, scene, place, frame);
+    // A name that would cover another is tried on the other side of its
+    // point, else left out.
+    std::vector<QRectF> taken;
     for (const SceneText& text : scene.texts) {
-        draw_text(painter, place.to_target(text.at), text_of(text.text), font(text.size * unit),
-                  to_qcolor(text.colour), text.anchor, text.halo);
+        const QPointF at = place.to_target(text.at);
+        const QFont f = font(text.size * unit);
+        if (draw_text(painter, at, text_of(text.text), f, to_qcolor(text.colour), text.anchor,
+                      text.halo, {}, &taken)) {
+            continue;
+        }
+        if (text.anchor == Anchor::right || text.anchor == Anchor::left) {
+            const Anchor other = text.anchor == Anchor::right ? Anchor::left : Anchor::right;
+            draw_text(painter, at, text_of(text.text), f, to_qcolor(text.colour), other, text.halo,
+                      {}, &taken);
+        }
     }
     painter.restore();
 

@@ -38,7 +38,10 @@ std::string write_png(const MapScene& scene, QSize size, const std::string& path
         QPainter painter(&image);
         paint_map(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene);
     }
-    if (!image.save(file_name(path), "PNG")) return "cannot write " + path;
+    // A lighter compression than Qt's default: maps are flat colours, which
+    // compress well anyway, and the deepest levels cost more time than the
+    // whole drawing.
+    if (!image.save(file_name(path), "PNG", 70)) return "cannot write " + path;
     return {};
 }
 
