@@ -43,6 +43,14 @@ void usage(std::FILE* out) {
         out);
 }
 
+// Qt's own notices about the desktop session (a missing runtime directory on
+// a machine without one) are no concern of a map written to a file.
+void quiet_desktop_notices(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg) return;
+    if (message.startsWith(QStringLiteral("QStandardPaths:"))) return;
+    std::fprintf(stderr, "terrapix: %s\n", message.toLocal8Bit().constData());
+}
+
 int fail(const std::string& text) {
     std::fprintf(stderr, "terrapix: %s\n", text.c_str());
     return 1;
@@ -135,6 +143,7 @@ int main(int argc, char** argv) {
     // Qt draws text with fonts, which needs an application; no display is
     // needed for files.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(quiet_desktop_notices);
     QGuiApplication application(argc, argv);
 
     std::string error;

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "base/fixed_record.h"
 #include "app/session.h"
 #include "app/startup.h"
+#include "base/fixed_record.h"
 #include "catalog/catalog_creation.h"
 #include "catalog/catalog_file.h"
 #include "catalog/grid_list.h"
