@@ -137,6 +137,32 @@ int layer_code(const ColorTables& tables, const Text<6>& entry) {
 
 bool parse_number(std::string_view field, int decimals, double& value) {
     if (trim_right(field).empty()) return false;
+    // The form a Fortran writer gives (blanks, a sign, digits, the point and
+    // two digits) directly: the hundredths are exact, and one division gives
+    // the double nearest the decimal, as the general conversion would.
+    if (decimals == 2 && field.size() >= 4 && field.size() <= 12 &&
+        field[field.size() - 3] == '.') {
+        std::size_t i = 0;
+        while (i < field.size() && field[i] == ' ') ++i;
+        const bool negative = i < field.size() && field[i] == '-';
+        if (i < field.size() && (field[i] == '-' || field[i] == '+')) ++i;
+        long long hundredths = 0;
+        bool digits = false, good = true;
+        for (; i < field.size(); ++i) {
+            const char c = field[i];
+            if (c >= '0' && c <= '9') {
+                hundredths = hundredths * 10 + (c - '0');
+                digits = true;
+            } else if (c != '.' || i != field.size() - 3) {
+                good = false;
+                break;
+            }
+        }
+        if (good && digits) {
+            value = static_cast<double>(negative ? -hundredths : hundredths) / 100.0;
+            return true;
+        }
+    }
     return parse_real(field, decimals, value);
 }
 

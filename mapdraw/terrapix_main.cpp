@@ -3,6 +3,7 @@
 // in the run directory; with --export it writes the map to a file and exits,
 // without a display.
 
+#include <malloc.h>
 #include <QGuiApplication>
 #include <QSize>
 #include <algorithm>
@@ -65,6 +66,11 @@ std::string lower(std::string text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Large blocks come from the heap and go back to it, not to the system:
+    // the map's buffers are allocated and freed in turn, and every fresh
+    // page from the system costs a fault.
+    mallopt(M_MMAP_THRESHOLD, 256 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
     std::string export_file;
     int parameter = 0;  // 0: the first, or all for a PDF
     QSize size(1600, 900);
@@ -145,6 +151,9 @@ int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quiet_desktop_notices);
     QGuiApplication application(argc, argv);
+    // The platform is loaded; the writers here need no plugin, and looking
+    // through the image format plugins costs more than writing the map.
+    QCoreApplication::setLibraryPaths({});
 
     std::string error;
     std::optional<PlotRequest> request =

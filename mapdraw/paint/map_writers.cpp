@@ -9,6 +9,7 @@
 #include <QSvgGenerator>
 
 #include "mapdraw/paint/map_painter.h"
+#include "mapdraw/paint/png_file.h"
 
 namespace qor::map {
 
@@ -38,11 +39,7 @@ std::string write_png(const MapScene& scene, QSize size, const std::string& path
         QPainter painter(&image);
         paint_map(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene);
     }
-    // A lighter compression than Qt's default: maps are flat colours, which
-    // compress well anyway, and the deepest levels cost more time than the
-    // whole drawing.
-    if (!image.save(file_name(path), "PNG", 70)) return "cannot write " + path;
-    return {};
+    return write_png_file(image, path);
 }
 
 std::string write_svg(const MapScene& scene, QSize size, const std::string& path) {
