@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "base/fixed_record.h"
 #include "app/session.h"
 #include "areadata/readers.h"
+#include "base/fixed_record.h"
 #include "platform/paths.h"
 
 namespace {

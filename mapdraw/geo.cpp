@@ -100,6 +100,33 @@ double wrap_longitude(double lon, double centre) {
     return shifted - 180.0 + centre;
 }
 
+Cap bounding_cap(const GeoLine& line) {
+    Cap cap;
+    if (line.empty()) return cap;
+    double x = 0, y = 0, z = 0;
+    for (const GeoPoint& p : line) {
+        const double phi = p.lat * radian, lambda = p.lon * radian;
+        x += std::cos(phi) * std::cos(lambda);
+        y += std::cos(phi) * std::sin(lambda);
+        z += std::sin(phi);
+    }
+    const double length = std::sqrt(x * x + y * y + z * z);
+    if (length < 1e-9) return cap;  // points all round the globe
+    cap.x = x / length, cap.y = y / length, cap.z = z / length;
+    cap.radius_deg = 0;
+    for (const GeoPoint& p : line) cap.radius_deg = std::max(cap.radius_deg, angle_to_cap(cap, p));
+    // Straight pieces between points may bow out a little past them.
+    cap.radius_deg = std::min(180.0, cap.radius_deg + 1.0);
+    return cap;
+}
+
+double angle_to_cap(const Cap& cap, GeoPoint point) {
+    const double phi = point.lat * radian, lambda = point.lon * radian;
+    const double dot = std::cos(phi) * std::cos(lambda) * cap.x +
+                       std::cos(phi) * std::sin(lambda) * cap.y + std::sin(phi) * cap.z;
+    return std::acos(std::clamp(dot, -1.0, 1.0)) / radian;
+}
+
 double signed_area(const GeoLine& ring) {
     return area_of(
         ring, [](const GeoPoint& p) { return p.lon; }, [](const GeoPoint& p) { return p.lat; });

@@ -49,6 +49,17 @@ GeoLine great_circle(GeoPoint from, double azimuth, double distance_deg, double 
 /// The longitude moved by whole turns into [centre - 180, centre + 180).
 double wrap_longitude(double lon, double centre);
 
+/// A circle on the globe that holds a line: its centre (a unit vector) and
+/// its angular radius. Lets a map skip or simplify lines far from what it
+/// shows without looking at their points.
+struct Cap {
+    double x = 0, y = 0, z = 1;
+    double radius_deg = 180;
+};
+Cap bounding_cap(const GeoLine& line);
+/// Angular distance in degrees from a point to a cap's centre.
+double angle_to_cap(const Cap& cap, GeoPoint point);
+
 /// Signed area of a ring in the plane of its coordinates (positive when the
 /// points run counter-clockwise, longitude as x and latitude as y).
 double signed_area(const GeoLine& ring);

@@ -202,6 +202,7 @@ std::unique_ptr<MapProjection> MapProjection::create(int code, GeoPoint centre,
             frame.outline.push_back(
                 {frame.radius * std::cos(angle), frame.radius * std::sin(angle)});
         }
+        map->reach_deg_ = reach;
         return map;
     }
 
@@ -228,6 +229,14 @@ std::unique_ptr<MapProjection> MapProjection::create(int code, GeoPoint centre,
         frame.south = std::min(frame.south, p.y);
         frame.north = std::max(frame.north, p.y);
     }
+    // On an azimuthal equidistant map the distance from the centre is the
+    // distance on the globe: the frame's farthest corner bounds what it shows.
+    double corner = 0;
+    for (const double x : {frame.west, frame.east}) {
+        for (const double y : {frame.south, frame.north})
+            corner = std::max(corner, std::hypot(x, y));
+    }
+    map->reach_deg_ = std::min(180.0, corner / earth_radius_m / radian);
     return map;
 }
 
@@ -242,10 +251,11 @@ MapLine MapProjection::globe_rim(int points) const {
     return rim;
 }
 
-void MapProjection::densify_and_project(const GeoLine& line, MapLine& out) const {
+void MapProjection::densify_and_project(const GeoLine& line, MapLine& out,
+                                        bool near_antipode) const {
     out.clear();
     if (line.empty()) return;
-    if (!azimuthal()) {
+    if (!azimuthal() || !near_antipode) {
         out.resize(line.size());
         forward(line.data(), out.data(), line.size());
         return;
@@ -305,11 +315,20 @@ void MapProjection::split_jumps(MapLine& projected, std::vector<MapLine>& pieces
     if (piece.size() >= 2) pieces.push_back(std::move(piece));
 }
 
-void MapProjection::project_line(const GeoLine& line, std::vector<MapLine>& pieces) const {
+void MapProjection::project_line(const GeoLine& line, std::vector<MapLine>& pieces,
+                                 const Cap* cap) const {
     if (line.size() < 2) return;
     MapLine projected;
     if (azimuthal()) {
-        densify_and_project(line, projected);
+        bool near_antipode = true;
+        if (cap != nullptr) {
+            const double from_centre = angle_to_cap(*cap, centre_);
+            if (from_centre - cap->radius_deg > reach_deg_) return;
+            // Away from the antipode the map's scale changes slowly: straight
+            // pieces of map data stay straight enough.
+            near_antipode = (180.0 - from_centre) - cap->radius_deg < 30.0;
+        }
+        densify_and_project(line, projected, near_antipode);
         split_jumps(projected, pieces);
         return;
     }

@@ -92,7 +92,11 @@ class MapProjection {
     std::optional<GeoPoint> inverse(MapPoint point) const { return projection_->inverse(point); }
 
     /// A line of map data (longitudes -180 to 180) as the pieces to draw.
-    void project_line(const GeoLine& line, std::vector<MapLine>& pieces) const;
+    /// With the line's cap given, a line wholly outside the frame is left
+    /// out at once, and one far from the antipode is projected without the
+    /// care the antipode needs.
+    void project_line(const GeoLine& line, std::vector<MapLine>& pieces,
+                      const Cap* cap = nullptr) const;
     /// A line from the grid (its longitudes run on without wrapping).
     void project_grid_line(const GeoLine& line, std::vector<MapLine>& pieces) const;
     /// The rings of one region (from the grid, or a night side), to be filled
@@ -106,7 +110,7 @@ class MapProjection {
 
   private:
     MapProjection() = default;
-    void densify_and_project(const GeoLine& line, MapLine& out) const;
+    void densify_and_project(const GeoLine& line, MapLine& out, bool near_antipode = true) const;
     void split_jumps(MapLine& projected, std::vector<MapLine>& pieces) const;
     bool holds_antipode(const std::vector<GeoLine>& rings) const;
 
@@ -115,6 +119,7 @@ class MapProjection {
     GeoPoint centre_;
     GeoPoint antipode_;
     Frame frame_;
+    double reach_deg_ = 180;  ///< azimuthal maps: the farthest the frame reaches from the centre
     std::unique_ptr<Projection> projection_;
 };
 

@@ -120,6 +120,19 @@ std::string level_text(float level) {
     return text;
 }
 
+WorldData::WorldData(WorldLines decoded) : lines(std::move(decoded)) {
+    coastline_caps.reserve(lines.coastlines.size());
+    for (const GeoLine& line : lines.coastlines) coastline_caps.push_back(bounding_cap(line));
+    border_caps.reserve(lines.borders.size());
+    for (const GeoLine& line : lines.borders) border_caps.push_back(bounding_cap(line));
+}
+
+WorldData::WorldData(WorldLines decoded, const std::vector<Cap>& caps) : lines(std::move(decoded)) {
+    const auto coast = lines.coastlines.size();
+    coastline_caps.assign(caps.begin(), caps.begin() + static_cast<std::ptrdiff_t>(coast));
+    border_caps.assign(caps.begin() + static_cast<std::ptrdiff_t>(coast), caps.end());
+}
+
 std::optional<WorldData> load_world_data(const std::string& path, std::string& error) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
@@ -132,9 +145,7 @@ std::optional<WorldData> load_world_data(const std::string& path, std::string& e
         error = "the map data " + path + " is not usable: " + error;
         return std::nullopt;
     }
-    WorldData world;
-    world.lines = world_lines(*topology);
-    return world;
+    return WorldData(world_lines(*topology));
 }
 
 std::unique_ptr<MapProjection> projection_for(PlotRequest& request, std::string& error) {
@@ -438,13 +449,17 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
             SceneLines borders;
             borders.colour = code_colour(request.countries_colour);
             borders.width = 0.55;
-            for (const GeoLine& line : world->lines.borders)
-                projection.project_line(line, borders.lines);
+            for (std::size_t i = 0; i < world->lines.borders.size(); ++i) {
+                projection.project_line(world->lines.borders[i], borders.lines,
+                                        &world->border_caps[i]);
+            }
             SceneLines coast;
             coast.colour = borders.colour;
             coast.width = 0.9;
-            for (const GeoLine& line : world->lines.coastlines)
-                projection.project_line(line, coast.lines);
+            for (std::size_t i = 0; i < world->lines.coastlines.size(); ++i) {
+                projection.project_line(world->lines.coastlines[i], coast.lines,
+                                        &world->coastline_caps[i]);
+            }
             scene.lines.push_back(std::move(borders));
             scene.lines.push_back(std::move(coast));
         }

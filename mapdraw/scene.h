@@ -19,9 +19,16 @@
 
 namespace qor::map {
 
-/// The map data of the whole globe, decoded once and shared by every scene.
+/// The map data of the whole globe, decoded once and shared by every scene,
+/// with the cap of each line.
 struct WorldData {
+    /// The lines with their caps worked out.
+    explicit WorldData(WorldLines decoded);
+    /// The lines with their caps given (coastlines first, then borders).
+    WorldData(WorldLines decoded, const std::vector<Cap>& caps);
     WorldLines lines;
+    std::vector<Cap> coastline_caps;
+    std::vector<Cap> border_caps;
 };
 
 /// Reads and decodes a world-atlas file (the program itself carries the kept

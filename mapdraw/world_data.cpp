@@ -18,4 +18,14 @@ WorldLines packed_world_lines() {
     return lines;
 }
 
+std::vector<Cap> packed_world_caps() {
+    using namespace packed;
+    std::vector<Cap> caps(world_line_count);
+    for (unsigned k = 0; k < world_line_count; ++k) {
+        caps[k] = {world_caps[4 * k], world_caps[4 * k + 1], world_caps[4 * k + 2],
+                   world_caps[4 * k + 3]};
+    }
+    return caps;
+}
+
 }  // namespace qor::map

@@ -3,7 +3,7 @@
 # As root it runs apt-get; otherwise it prints the exact command and stops.
 set -euo pipefail
 
-packages=(g++ cmake make qt6-base-dev libgtest-dev libbenchmark-dev
+packages=(g++ cmake make qt6-base-dev qt6-svg-dev libproj-dev zlib1g-dev libgtest-dev libbenchmark-dev
           fonts-liberation xvfb xauth locales)
 missing=()
 for package in "${packages[@]}"; do

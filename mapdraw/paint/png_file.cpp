@@ -55,7 +55,7 @@ std::string write_png_file(const QImage& source, const std::string& path) {
     // that is written out as an IDAT chunk whenever it fills: the picture is
     // never held twice in memory.
     z_stream stream{};
-    if (deflateInit2(&stream, 1, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
+    if (deflateInit2(&stream, 1, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) {
         return "cannot write " + path + ": no compressor";
     }
     constexpr std::size_t buffer_size = 1 << 16;
@@ -78,28 +78,27 @@ std::string write_png_file(const QImage& source, const std::string& path) {
         return status;
     };
 
+    // Every row is stored as its difference from the row above ("Up"):
+    // flat colours and bands become runs of zeros, which the compressor
+    // takes in stride.
     std::vector<unsigned char> current(row_bytes), previous(row_bytes, 0);
-    std::vector<unsigned char> sub(row_bytes + 1), up(row_bytes + 1);
+    std::vector<unsigned char> row(row_bytes + 1);
     for (std::size_t y = 0; y < height && ok; ++y) {
         const auto* pixels =
             reinterpret_cast<const QRgb*>(image.constScanLine(static_cast<int>(y)));
+        unsigned char* rgb = current.data();
         for (std::size_t x = 0; x < width; ++x) {
-            current[3 * x] = static_cast<unsigned char>(qRed(pixels[x]));
-            current[3 * x + 1] = static_cast<unsigned char>(qGreen(pixels[x]));
-            current[3 * x + 2] = static_cast<unsigned char>(qBlue(pixels[x]));
+            const QRgb pixel = pixels[x];
+            rgb[3 * x] = static_cast<unsigned char>(pixel >> 16);
+            rgb[3 * x + 1] = static_cast<unsigned char>(pixel >> 8);
+            rgb[3 * x + 2] = static_cast<unsigned char>(pixel);
         }
-        // The usual heuristic: the filter whose bytes, read as signed, sum
-        // to the least.
-        unsigned long sum_sub = 0, sum_up = 0;
-        sub[0] = 1;
-        up[0] = 2;
+        row[0] = 2;
+        const unsigned char* above = previous.data();
+        unsigned char* filtered = row.data() + 1;
         for (std::size_t i = 0; i < row_bytes; ++i) {
-            sub[i + 1] = static_cast<unsigned char>(current[i] - (i >= 3 ? current[i - 3] : 0));
-            up[i + 1] = static_cast<unsigned char>(current[i] - previous[i]);
-            sum_sub += static_cast<unsigned long>(std::abs(static_cast<signed char>(sub[i + 1])));
-            sum_up += static_cast<unsigned long>(std::abs(static_cast<signed char>(up[i + 1])));
+            filtered[i] = static_cast<unsigned char>(rgb[i] - above[i]);
         }
-        std::vector<unsigned char>& row = y > 0 && sum_up < sum_sub ? up : sub;
         stream.next_in = row.data();
         stream.avail_in = static_cast<uInt>(row.size());
         if (drain(Z_NO_FLUSH) == Z_STREAM_ERROR) ok = false;

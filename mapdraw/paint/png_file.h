@@ -1,9 +1,8 @@
 #pragma once
 // Writing an image as PNG, tuned for maps: flat colours with antialiased
-// edges. Each row is stored as the difference from the row above or from its
-// left neighbour (whichever leaves less to store) and compressed for speed;
-// the general-purpose writer's search over every filter and its deeper
-// compression cost more time than drawing the map.
+// edges. Each row is stored as its difference from the row above and
+// compressed as runs; the general-purpose writer's search over every filter
+// and its deeper compression cost more time than drawing the map.
 
 #include <QImage>
 #include <string>

@@ -55,6 +55,15 @@ int main(int argc, char** argv) {
     emit(lines.borders);
     std::fprintf(out, "};\n\nconst unsigned world_line_starts[] = {%s%zu};\n", starts.c_str(),
                  count);
+    // The cap of each line, so that the program need not work them out.
+    std::fprintf(out, "const double world_caps[] = {\n");
+    for (const auto* group : {&lines.coastlines, &lines.borders}) {
+        for (const qor::map::GeoLine& line : *group) {
+            const qor::map::Cap cap = qor::map::bounding_cap(line);
+            std::fprintf(out, "%.9f,%.9f,%.9f,%.6f,\n", cap.x, cap.y, cap.z, cap.radius_deg);
+        }
+    }
+    std::fprintf(out, "};\n");
     std::fprintf(out, "const unsigned world_coastline_count = %zu;\n", lines.coastlines.size());
     std::fprintf(out,
                  "const unsigned world_line_count = %zu;\n\n}  // namespace qor::map::packed\n",
