@@ -472,7 +472,7 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
         } else {
             SceneLines zones;
             zones.colour = code_colour(request.zones_colour);
-            zones.width = 0.8;
+            zones.width = 1.1;
             zones.kind = LineKind::dashed;
             for (const ZoneBoundary& zone : request.zones) {
                 // Boundaries run along parallels and meridians: sampled
