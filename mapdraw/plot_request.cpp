@@ -296,6 +296,18 @@ std::optional<PlotRequest> read_plot_request(const std::string& run_directory,
 
     if (std::optional<Message> failure = READGRID(session)) {
         error = message_text(*failure);
+        // A file that ends early is the likeliest READ error: say so.
+        LineReader file;
+        std::string_view line;
+        long lines = 0;
+        if (file.open(grid_path(paths))) {
+            while (file.next(line)) ++lines;
+        }
+        const long expected = static_cast<long>(session.grid.columns) * session.grid.rows;
+        if (lines >= 3 && lines - 3 < expected) {
+            error += " (it holds " + std::to_string(lines - 3) + " of its " +
+                     std::to_string(expected) + " point records)";
+        }
         return std::nullopt;
     }
     if (std::optional<Message> failure = READMAIN(session)) {
