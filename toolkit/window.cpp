@@ -2,10 +2,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QTimer>
 
 namespace qor {
 
@@ -70,25 +68,6 @@ void Window::done(int result) {
 
 QString Window::shown_help() const {
     return help_label_ != nullptr ? help_label_->text() : QString();
-}
-
-bool Window::save_picture(const QString& file) const {
-    return const_cast<Window*>(this)->grab().save(file);
-}
-
-void Window::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (shown_once_) return;
-    shown_once_ = true;
-    // Screenshots of every window, for the documentation: set
-    // QOR_SCREENSHOT_DIR and each window saves itself once it is drawn.
-    QByteArray directory = qgetenv("QOR_SCREENSHOT_DIR");
-    if (directory.isEmpty() || objectName().isEmpty()) return;
-    QString file = QFile::decodeName(directory) + "/" + objectName() + ".png";
-    QPointer<Window> self(this);
-    QTimer::singleShot(400, this, [self, file] {
-        if (self != nullptr) self->save_picture(file);
-    });
 }
 
 bool Window::eventFilter(QObject* watched, QEvent* event) {

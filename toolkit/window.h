@@ -24,9 +24,7 @@ using ItemsGetter = std::function<std::vector<std::string>()>;
 
 /// A window built by WindowBuilder. Runs modally (run_modal) or stays open
 /// while the program works (show_modeless). Escape does not close it; its
-/// callbacks and its close box do. With QOR_SCREENSHOT_DIR set in the
-/// environment, each window saves a picture of itself there as
-/// <objectName>.png shortly after it is first shown.
+/// callbacks and its close box do.
 class Window : public QDialog {
     Q_OBJECT
   public:
@@ -56,13 +54,9 @@ class Window : public QDialog {
     bool no_border() const { return no_border_; }
     bool maximised() const { return maximise_; }
 
-    /// Saves a picture of the window as it is drawn now; false on failure.
-    bool save_picture(const QString& file) const;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
@@ -82,7 +76,6 @@ class Window : public QDialog {
     bool closed_ = false;
     bool no_border_ = false;
     bool maximise_ = false;
-    bool shown_once_ = false;
 };
 
 }  // namespace qor
