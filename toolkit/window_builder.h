@@ -210,6 +210,8 @@ class WindowBuilder {
 
   private:
     FormatLayout* layout() const;
+    /// The window's menu bar, made with the first menu.
+    QMenuBar* menu_bar();
     QFont current_font() const;
     void add_widget(QWidget* widget, bool is_text);
     void apply_control_background(QWidget* widget);

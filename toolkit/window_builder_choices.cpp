@@ -19,6 +19,16 @@ namespace {
 // 1 while a list box's callback runs for the choice of an item.
 int list_callback_choice = 0;
 
+QListWidget* new_list(const QString& name, const QFont& font,
+                      QAbstractItemView::SelectionMode mode) {
+    auto* list = new QListWidget;
+    list->setObjectName(name);
+    list->setFont(font);
+    list->setSelectionMode(mode);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
 void size_list(QListWidget* list, int lines, int width) {
     QFontMetrics metrics(list->font());
     int row = std::max(list->sizeHintForRow(0), metrics.height() + 2);
@@ -54,14 +64,18 @@ WindowBuilder& WindowBuilder::help(std::string_view latin1) {
     return *this;
 }
 
-WindowBuilder& WindowBuilder::menu(std::string_view title, const QString& name,
-                                   std::vector<MenuItem> items, const std::int32_t* enabled_state) {
+QMenuBar* WindowBuilder::menu_bar() {
     if (menu_bar_ == nullptr) {
         menu_bar_ = new QMenuBar(window_);
         menu_bar_->setObjectName("menuBar");
         layouts_.front()->setMenuBar(menu_bar_);
     }
-    QMenu* menu = menu_bar_->addMenu(qt_text(title));
+    return menu_bar_;
+}
+
+WindowBuilder& WindowBuilder::menu(std::string_view title, const QString& name,
+                                   std::vector<MenuItem> items, const std::int32_t* enabled_state) {
+    QMenu* menu = menu_bar()->addMenu(qt_text(title));
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
     Window* window = window_;
@@ -91,12 +105,7 @@ WindowBuilder& WindowBuilder::menu(std::string_view title, const QString& name,
 
 WindowBuilder& WindowBuilder::menu_action(std::string_view title, const QString& name,
                                           Callback callback, bool enabled) {
-    if (menu_bar_ == nullptr) {
-        menu_bar_ = new QMenuBar(window_);
-        menu_bar_->setObjectName("menuBar");
-        layouts_.front()->setMenuBar(menu_bar_);
-    }
-    QAction* action = menu_bar_->addAction(qt_text(title));
+    QAction* action = menu_bar()->addAction(qt_text(title));
     action->setObjectName(name);
     action->setEnabled(enabled);
     last_control_ = nullptr;
@@ -149,11 +158,7 @@ WindowBuilder& WindowBuilder::drop_down(const QString& name, ItemsGetter items,
 
 WindowBuilder& WindowBuilder::list_box(const QString& name, ItemsGetter items, std::int32_t& index,
                                        int lines, int width, Callback callback) {
-    auto* list = new QListWidget;
-    list->setObjectName(name);
-    list->setFont(current_font());
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setUniformItemSizes(true);
+    QListWidget* list = new_list(name, current_font(), QAbstractItemView::SingleSelection);
     apply_control_background(list);
     std::int32_t* bound = &index;
     auto repaint = [list, bound, items = std::move(items)] {
@@ -188,11 +193,7 @@ WindowBuilder& WindowBuilder::list_box(const QString& name, ItemsGetter items, s
 WindowBuilder& WindowBuilder::multi_list_box(const QString& name, ItemsGetter items,
                                              std::span<std::int32_t> flags, int lines, int width,
                                              Callback callback) {
-    auto* list = new QListWidget;
-    list->setObjectName(name);
-    list->setFont(current_font());
-    list->setSelectionMode(QAbstractItemView::MultiSelection);
-    list->setUniformItemSizes(true);
+    QListWidget* list = new_list(name, current_font(), QAbstractItemView::MultiSelection);
     apply_control_background(list);
     auto repaint = [list, flags, items = std::move(items)] {
         QSignalBlocker blocker(list);
