@@ -4,7 +4,6 @@
 
 #include "app/about_box_view.h"
 #include "app/main_window.h"
-#include "app/screenshots_view.h"
 #include "app/setup_dialog_view.h"
 #include "areadata/file_summary.h"
 #include "areadata/open_data.h"
@@ -125,7 +124,6 @@ int SCREEN(Session& session, const Text<6>& model, const Text<8>& browse, const 
         b.style(frame.noBorder, frame.maximise);
         if (const std::optional<Message> failure = load_current_file(session)) {
             message_as_button(b, *failure);
-            schedule_screenshots(session, window, "main_window_read_failure");
             b.run_modal();
             return 0;
         }
@@ -174,7 +172,6 @@ int SCREEN(Session& session, const Text<6>& model, const Text<8>& browse, const 
     }
 
     b.newline(2).help_area();
-    schedule_screenshots(session, window, frame.fileLoaded ? "main_window" : "main_window_no_file");
     b.run_modal();
     return session.paths.NewFileChosen != 0 ? 1 : 0;
 }

@@ -11,7 +11,7 @@
 #include "tests/support/test_support.h"
 #include "toolkit/gui_console.h"
 #include "toolkit/help_action.h"
-#include "toolkit/window_builder.h"
+#include "toolkit/standard_dialogs.h"
 
 namespace qor {
 namespace {
