@@ -210,9 +210,9 @@ int band_of(const std::vector<Band>& bands, float value) {
     return bands.empty() ? -1 : 0;
 }
 
-std::optional<PlotRequest> read_plot_request(const std::string& run_directory,
-                                             const std::string& data_root,
-                                             const std::string& request_file, std::string& error) {
+std::optional<PlotRequest> read_plot(const std::string& run_directory, const std::string& data_root,
+                                     const std::string& grid_name, const std::string& title,
+                                     std::string& error) {
     Session session;
     ErrorConsole console;
     session.console = &console;
@@ -236,26 +236,8 @@ std::optional<PlotRequest> read_plot_request(const std::string& run_directory,
     paths.DataDir = request.data_root;
     request.inverse = request.data_root == "AREA_INV";
 
-    // The plot request: the grid file and the title.
-    const bool absolute =
-        !request_file.empty() && (request_file[0] == '/' || request_file[0] == '\\' ||
-                                  (request_file.size() > 1 && request_file[1] == ':'));
-    const std::string request_path =
-        absolute ? command_line_path(request_file) : request.run_directory + "\\" + request_file;
-    {
-        LineReader file;
-        std::string_view line;
-        if (!file.open(request_path)) {
-            error = "cannot open the plot request " + native_path(request_path);
-            return std::nullopt;
-        }
-        if (!file.next(line) || trim_right(line).empty()) {
-            error = "the plot request " + native_path(request_path) + " names no grid file";
-            return std::nullopt;
-        }
-        request.grid_name = trimmed(line);
-        if (file.next(line)) request.title = std::string(trim_right(line));
-    }
+    request.grid_name = trimmed(grid_name);
+    request.title = std::string(trim_right(title));
     if (request.grid_name.size() > static_cast<std::size_t>(Text<30>::width)) {
         error = "the grid file name " + request.grid_name + " is longer than 30 characters";
         return std::nullopt;
@@ -567,6 +549,38 @@ std::optional<PlotRequest> read_plot_request(const std::string& run_directory,
         }
     }
     return request;
+}
+
+std::optional<RequestFile> read_request_file(const std::string& run_directory,
+                                             const std::string& request_file, std::string& error) {
+    std::string run = command_line_path(run_directory);
+    while (run.size() > 1 && run.back() == '\\') run.pop_back();
+    const bool absolute =
+        !request_file.empty() && (request_file[0] == '/' || request_file[0] == '\\' ||
+                                  (request_file.size() > 1 && request_file[1] == ':'));
+    const std::string path = absolute ? command_line_path(request_file) : run + "\\" + request_file;
+    LineReader file;
+    std::string_view line;
+    if (!file.open(path)) {
+        error = "cannot open the plot request " + native_path(path);
+        return std::nullopt;
+    }
+    if (!file.next(line) || trim_right(line).empty()) {
+        error = "the plot request " + native_path(path) + " names no grid file";
+        return std::nullopt;
+    }
+    RequestFile request;
+    request.grid_name = trimmed(line);
+    if (file.next(line)) request.title = std::string(trim_right(line));
+    return request;
+}
+
+std::optional<PlotRequest> read_plot_request(const std::string& run_directory,
+                                             const std::string& data_root,
+                                             const std::string& request_file, std::string& error) {
+    std::optional<RequestFile> request = read_request_file(run_directory, request_file, error);
+    if (!request) return std::nullopt;
+    return read_plot(run_directory, data_root, request->grid_name, request->title, error);
 }
 
 }  // namespace qor::map

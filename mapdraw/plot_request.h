@@ -117,10 +117,28 @@ struct PlotRequest {
     FieldGrid field(std::size_t parameter) const;
 };
 
-/// Reads the request. run_directory is the map program's first argument (a
-/// native path), data_root its second, request_file its third (relative to
-/// the run directory unless absolute). Nothing and a message for the user
-/// when the map cannot be drawn at all.
+/// The two lines of a plot request file: the grid file (sub-directory and
+/// name below the data root) and the title.
+struct RequestFile {
+    std::string grid_name;
+    std::string title;
+};
+
+/// Reads a plot request file (request_file relative to the run directory,
+/// a native path, unless absolute). Nothing and a message when it cannot.
+std::optional<RequestFile> read_request_file(const std::string& run_directory,
+                                             const std::string& request_file, std::string& error);
+
+/// Reads everything one map of a grid file needs: the grid file grid_name
+/// below the data root (AREADATA or AREA_INV) of the package whose run
+/// directory is given (a native path), with the title to show. The hours of
+/// a run are drawn by reading each of its grid files so. Nothing and a
+/// message for the user when the map cannot be drawn at all.
+std::optional<PlotRequest> read_plot(const std::string& run_directory, const std::string& data_root,
+                                     const std::string& grid_name, const std::string& title,
+                                     std::string& error);
+
+/// Both: the request file (the map program's third argument), then its grid.
 std::optional<PlotRequest> read_plot_request(const std::string& run_directory,
                                              const std::string& data_root,
                                              const std::string& request_file, std::string& error);
