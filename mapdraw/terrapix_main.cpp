@@ -100,27 +100,26 @@ int main(int argc, char** argv) {
     std::vector<std::string> positional;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        auto value = [&](const char* what) -> const char* {
+        auto value = [&]() -> const char* {
             if (i + 1 >= argc) return nullptr;
-            (void)what;
             return argv[++i];
         };
         if (argument == "--help" || argument == "-h") {
             usage(stdout);
             return 0;
         } else if (argument == "--export") {
-            const char* v = value("a file");
+            const char* v = value();
             if (v == nullptr) return usage(stderr), 2;
             export_file = v;
         } else if (argument == "--param") {
-            const char* v = value("a number");
+            const char* v = value();
             if (v == nullptr || std::strlen(v) != 1 || v[0] < '1' || v[0] > '5') {
                 std::fprintf(stderr, "terrapix: --param needs a parameter number from 1 to 5\n");
                 return 2;
             }
             parameter = v[0] - '0';
         } else if (argument == "--size") {
-            const char* v = value("a size");
+            const char* v = value();
             int w = 0, h = 0;
             char extra = 0;
             if (v == nullptr || std::sscanf(v, "%dx%d%c", &w, &h, &extra) != 2 || w < 200 ||
@@ -131,7 +130,7 @@ int main(int argc, char** argv) {
             }
             size = QSize(w, h);
         } else if (argument == "--projection") {
-            const char* v = value("a code");
+            const char* v = value();
             int code = -1;
             char extra = 0;
             if (v == nullptr || std::sscanf(v, "%d%c", &code, &extra) != 1 || code < 0) {

@@ -79,26 +79,25 @@ int map_command(const Arguments& arguments) {
     bool all_hours = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        auto value = [&](const char* what) -> const std::string* {
+        auto value = [&]() -> const std::string* {
             if (i + 1 >= arguments.size()) return nullptr;
-            (void)what;
             return &arguments[++i];
         };
         if (argument == "--help" || argument == "-h") {
             usage(stdout);
             return 0;
         } else if (argument == "--out") {
-            const std::string* v = value("a directory");
+            const std::string* v = value();
             if (v == nullptr) return usage_error("--out needs a directory");
             out_directory = *v;
         } else if (argument == "--format") {
-            const std::string* v = value("a format");
+            const std::string* v = value();
             if (v == nullptr || (*v != "png" && *v != "svg" && *v != "pdf" && *v != "geojson")) {
                 return usage_error("--format is one of png, svg, pdf, geojson");
             }
             format = *v;
         } else if (argument == "--run") {
-            const std::string* v = value("a directory");
+            const std::string* v = value();
             if (v == nullptr) return usage_error("--run needs a directory");
             run_directory = *v;
         } else if (argument == "--all-hours") {
