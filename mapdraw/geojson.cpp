@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "mapdraw/isolines.h"
+#include "mapdraw/number_text.h"
 #include "mapdraw/palette.h"
 
 namespace qor::map {
@@ -11,14 +12,7 @@ namespace qor::map {
 namespace {
 
 void append_number(std::string& out, double value, int decimals) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    // Locale-free by construction: snprintf is only ever run in the C locale
-    // for numbers here, but a decimal comma must never reach the file.
-    for (char* c = buffer; *c != '\0'; ++c) {
-        if (*c == ',') *c = '.';
-    }
-    out += buffer;
+    out += fixed_text(value, decimals);
 }
 
 void append_string(std::string& out, const std::string& text) {

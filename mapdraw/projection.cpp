@@ -1,4 +1,5 @@
 #include "mapdraw/projection.h"
+#include "mapdraw/number_text.h"
 
 #include <proj.h>
 
@@ -16,9 +17,7 @@ constexpr double radian = std::numbers::pi / 180.0;
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
 std::string number(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6f", value);
-    return buffer;
+    return fixed_text(value, 6);
 }
 
 std::string aeqd(GeoPoint centre) {

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "mapdraw/isolines.h"
+#include "mapdraw/number_text.h"
 #include "mapdraw/terminator.h"
 
 namespace qor::map {
@@ -27,18 +28,10 @@ Rgb code_colour(int code, Rgb fallback = black) {
 }
 
 std::string degrees_text(double value, char positive, char negative) {
-    char buffer[32];
     const double magnitude = std::abs(value);
-    const bool whole = std::abs(magnitude - std::round(magnitude)) < 1e-9;
-    if (whole) {
-        std::snprintf(buffer, sizeof buffer, "%.0f\xC2\xB0%c", magnitude,
-                      value >= 0 ? positive : negative);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%.2f\xC2\xB0%c", magnitude,
-                      value >= 0 ? positive : negative);
-    }
     if (magnitude < 1e-9) return "0\xC2\xB0";
-    return buffer;
+    const bool whole = std::abs(magnitude - std::round(magnitude)) < 1e-9;
+    return fixed_text(magnitude, whole ? 0 : 2) + "\xC2\xB0" + (value >= 0 ? positive : negative);
 }
 
 // A graticule step that gives a handful of lines over a span of degrees.
@@ -106,16 +99,14 @@ GeoPoint cell_corner(const FieldGrid& grid, int column, int row) {
 }  // namespace
 
 std::string level_text(float level) {
-    char buffer[32];
     const double value = level;
+    int decimals = 2;
     if (std::abs(value - std::round(value)) < 0.005) {
-        std::snprintf(buffer, sizeof buffer, "%.0f", value);
+        decimals = 0;
     } else if (std::abs(value * 10 - std::round(value * 10)) < 0.05) {
-        std::snprintf(buffer, sizeof buffer, "%.1f", value);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%.2f", value);
+        decimals = 1;
     }
-    std::string text = buffer;
+    std::string text = fixed_text(value, decimals);
     if (text == "-0") text = "0";
     return text;
 }
@@ -526,8 +517,7 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
                     {r * 1000 * std::cos(k * radian), r * 1000 * std::sin(k * radian)});
             }
             rings.lines.push_back(std::move(circle));
-            char text[32];
-            std::snprintf(text, sizeof text, "%.0f km", r);
+            const std::string text = fixed_text(r, 0) + " km";
             const double angle = 52.0 * radian;
             scene.texts.push_back({{r * 1000 * std::cos(angle), r * 1000 * std::sin(angle)},
                                    text,
@@ -628,9 +618,7 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
         }
         if (request.month >= 1) line += std::string("   ") + month_names[request.month - 1];
         if (request.frequency > 0) {
-            char frequency[32];
-            std::snprintf(frequency, sizeof frequency, "   %.2f MHz", request.frequency);
-            line += frequency;
+            line += "   " + fixed_text(request.frequency, 2) + " MHz";
         }
         scene.info.push_back(line);
         std::string second;
@@ -640,8 +628,7 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
                      degrees_text(request.station.lon, 'E', 'W');
             if (request.has_beam) {
                 char beam[64];
-                std::snprintf(beam, sizeof beam, "   beam %.0f\xC2\xB0", request.beam_azimuth);
-                second += beam;
+                second += "   beam " + fixed_text(request.beam_azimuth, 0) + "\xC2\xB0";
                 if (request.beam_slew != 0) {
                     std::snprintf(beam, sizeof beam, ", slew \xC2\xB1%d\xC2\xB0",
                                   std::abs(request.beam_slew));

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "mapdraw/plot_request.h"
+#include "mapdraw/scene.h"
 #include "mapdraw/terminator.h"
 #include "mapdraw/zones.h"
 #include "tests/support/test_support.h"
@@ -65,6 +66,13 @@ TEST(Bands, ColourJFillsFromLevelJMinusOneAndTheTopColourGoesOnUpward) {
         EXPECT_EQ(band_of(bands, c.value), c.band) << c.value;
     }
     EXPECT_TRUE(bands_from_levels({}, {}).empty());
+
+    // Levels as labels and the legend write them: no decimals for whole
+    // numbers, and a decimal point whatever the user's locale.
+    EXPECT_EQ(level_text(20.0f), "20");
+    EXPECT_EQ(level_text(-0.0f), "0");
+    EXPECT_EQ(level_text(2.5f), "2.5");
+    EXPECT_EQ(level_text(-12.25f), "-12.25");
     EXPECT_EQ(band_of({}, 3.0f), -1);
 }
 
