@@ -110,6 +110,12 @@ IsolineTracer::IsolineTracer(const FieldGrid& grid) : grid_(grid) {
         }
     }
     next_.assign(static_cast<std::size_t>(horizontal_edges_ + vertical_edges), -1);
+    if (grid.columns > 1 && grid.rows > 0) {
+        const double span = grid.node(grid.columns - 1, 0).lon - grid.node(0, 0).lon;
+        wraps_ = std::abs(std::abs(span) - 360.0) < 1e-6;
+        south_pole_ = grid.node(0, 0).lat <= -90.0 + 1e-6;
+        north_pole_ = grid.node(0, grid.rows - 1).lat >= 90.0 - 1e-6;
+    }
 }
 
 void IsolineTracer::edge_nodes(std::int32_t edge, std::int32_t& first, std::int32_t& second) const {
@@ -132,7 +138,13 @@ GeoPoint IsolineTracer::crossing(std::int32_t edge, float level, std::int32_t& n
     const GeoPoint inside = grid_.node(in % width_ - 1, in / width_ - 1);
     if (std::isnan(v_out)) {
         node = in;
-        return inside;
+        const int oi = out % width_ - 1, oj = out / width_ - 1;
+        const bool closed = ((oi < 0 || oi >= grid_.columns) && wraps_) ||
+                            (oj < 0 && south_pole_) || (oj >= grid_.rows && north_pole_);
+        if (gap_shift_ <= 0.0 || closed) return inside;
+        const GeoPoint gap = padded_node(out);
+        return {inside.lon + gap_shift_ * (gap.lon - inside.lon),
+                inside.lat + gap_shift_ * (gap.lat - inside.lat)};
     }
     node = -1;
     const double t = (static_cast<double>(level) - v_in) / (static_cast<double>(v_out) - v_in);
@@ -141,7 +153,26 @@ GeoPoint IsolineTracer::crossing(std::int32_t edge, float level, std::int32_t& n
             inside.lat + t * (outside.lat - inside.lat)};
 }
 
-std::vector<ContourRing> IsolineTracer::region(float level) {
+GeoPoint IsolineTracer::padded_node(std::int32_t index) const {
+    const int i = index % width_ - 1, j = index / width_ - 1;
+    const int ci = std::clamp(i, 0, grid_.columns - 1), cj = std::clamp(j, 0, grid_.rows - 1);
+    GeoPoint p = grid_.node(ci, cj);
+    // One step outwards, as far as the neighbour inside is from the edge.
+    if (i != ci && grid_.columns > 1) {
+        const GeoPoint inner = grid_.node(i < 0 ? 1 : grid_.columns - 2, cj);
+        p = {2 * p.lon - inner.lon, 2 * p.lat - inner.lat};
+    }
+    if (j != cj && grid_.rows > 1) {
+        const GeoPoint edge = grid_.node(ci, cj);
+        const GeoPoint inner = grid_.node(ci, j < 0 ? 1 : grid_.rows - 2);
+        p = {p.lon + edge.lon - inner.lon, p.lat + edge.lat - inner.lat};
+    }
+    p.lat = std::clamp(p.lat, -90.0, 90.0);
+    return p;
+}
+
+std::vector<ContourRing> IsolineTracer::region(float level, double gap_shift) {
+    gap_shift_ = gap_shift;
     starts_.clear();
     const int w = width_;
     auto inside = [&](std::size_t index) { return padded_[index] >= level; };

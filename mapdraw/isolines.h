@@ -58,13 +58,24 @@ class IsolineTracer {
   public:
     explicit IsolineTracer(const FieldGrid& grid);
 
-    /// The boundary of the region value >= level, as closed rings.
-    std::vector<ContourRing> region(float level);
+    /// The boundary of the region value >= level, as closed rings. With a
+    /// gap_shift above 0 the boundary's points next to a gap (or the grid's
+    /// edge) are moved that fraction of a cell into it, so that a painter
+    /// can cover the gaps afterwards with one clean edge. Where the grid
+    /// closes on itself (round the globe, at a pole) nothing is moved.
+    std::vector<ContourRing> region(float level, double gap_shift = 0.0);
+
+    /// True when the grid reaches round the globe and from pole to pole: its
+    /// valid area then has no outer edge on the globe.
+    bool global() const { return wraps_ && south_pole_ && north_pole_; }
 
   private:
     // The crossing on an edge; for one next to a gap, the point it sits on
     // (its padded index in node, else -1).
     GeoPoint crossing(std::int32_t edge, float level, std::int32_t& node) const;
+    // A padded point's position; points round the grid lie one step beyond
+    // its edge.
+    GeoPoint padded_node(std::int32_t index) const;
     // The padded indices of the two points of an edge.
     void edge_nodes(std::int32_t edge, std::int32_t& first, std::int32_t& second) const;
 
@@ -75,6 +86,10 @@ class IsolineTracer {
     std::vector<float> padded_;
     std::vector<std::int32_t> next_;
     std::vector<std::int32_t> starts_;
+    double gap_shift_ = 0.0;
+    bool wraps_ = false;       // the first and last columns meet round the globe
+    bool south_pole_ = false;  // the first row lies on the south pole
+    bool north_pole_ = false;
 };
 
 /// The contour lines that a region's rings hold: the rings cut where they run

@@ -218,32 +218,41 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
         if (shading) {
             // The valid area in the lowest band's colour, then each band's
             // region over it: nested regions, so no seam shows between bands.
-            // Each region is joined with everything outside the valid area
-            // (even-odd: the region, the area and a box round the frame), and
-            // the painter clips them all to the area.
-            projection.project_region(as_lines(tracer.region(lowest_level)), scene.band_area);
-            const double w = frame.width(), h = frame.height();
-            const MapLine around{{frame.west - w, frame.south - h},
-                                 {frame.east + w, frame.south - h},
-                                 {frame.east + w, frame.north + h},
-                                 {frame.west - w, frame.north + h}};
+            // The regions reach a little into the gaps, and the ground is
+            // painted over everything outside the valid area last: along the
+            // area's edge only that one edge is drawn, in the band that is
+            // there, and no band beneath it shows through.
             for (std::size_t k = 0; k < bands.size(); ++k) {
                 const std::optional<Rgb> colour = colour_of_code(bands[k].colour);
                 if (k == 0 && !colour) continue;
                 SceneFill fill;
                 fill.colour = colour.value_or(white);
-                fill.banded = true;
-                fill.rings.push_back(around);
-                if (k > 0) {
-                    projection.project_region(as_lines(tracer.region(bands[k].lower)), fill.rings);
-                    // The area's rings run backwards: where the region's edge is the
-                    // area's edge the two then cancel exactly in the painter's
-                    // coverage, and leave no trace.
-                    for (const MapLine& ring : scene.band_area)
-                        fill.rings.emplace_back(ring.rbegin(), ring.rend());
-                }
+                const float level = k == 0 ? lowest_level : bands[k].lower;
+                projection.project_region(as_lines(tracer.region(level, 0.05)), fill.rings);
                 scene.fills.push_back(std::move(fill));
             }
+            // The gaps: everything round the valid area, even-odd against
+            // it. A grid round the whole globe has no outside: its gaps are
+            // the rings inside it (its outer ring only runs along the seam
+            // of the grid, which the globe does not have).
+            SceneFill gaps;
+            gaps.colour = no_value_colour;
+            std::vector<GeoLine> area = as_lines(tracer.region(lowest_level));
+            if (tracer.global()) {
+                const auto outer = std::max_element(area.begin(), area.end(),
+                                                    [](const GeoLine& a, const GeoLine& b) {
+                                                        return signed_area(a) < signed_area(b);
+                                                    });
+                if (outer != area.end() && signed_area(*outer) > 0) area.erase(outer);
+            } else {
+                const double w = frame.width(), h = frame.height();
+                gaps.rings.push_back({{frame.west - w, frame.south - h},
+                                      {frame.east + w, frame.south - h},
+                                      {frame.east + w, frame.north + h},
+                                      {frame.west - w, frame.north + h}});
+            }
+            projection.project_region(area, gaps.rings);
+            if (!gaps.rings.empty()) scene.fills.push_back(std::move(gaps));
         }
         if (bins) {
             // Each cell in its own value's band, no interpolation. Runs of a

@@ -45,7 +45,6 @@ struct SceneFill {
     Rgb colour;
     int alpha = 255;
     bool smooth = true;        ///< antialiased edges (bin cells are not, to show no seams)
-    bool banded = false;       ///< painted only within the scene's band area
     bool overlapping = false;  ///< rings that overlap add up (non-zero rule)
 };
 
@@ -98,11 +97,6 @@ struct MapScene {
     std::string projection;         ///< the projection's name as shown
     std::vector<std::string> info;  ///< lines under the title: parameter, hour, station
     std::vector<SceneFill> fills;   ///< painted first, in order
-    /// The grid's valid area, to which banded fills are clipped. Each banded
-    /// fill covers its band and everything above it, and also everything
-    /// outside this area: so the bands meet the area's edge with one edge
-    /// only (the clip's), and no lower band shows through along it.
-    std::vector<MapLine> band_area;
     std::vector<SceneLines> lines;  ///< then these, in order
     std::vector<SceneContour> contours;
     Rgb contour_colour;

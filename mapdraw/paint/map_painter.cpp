@@ -331,23 +331,7 @@ void paint_map(QPainter& painter, const QRectF& target, const MapScene& scene,
     // Inside the frame, what no band covers shows as a pale grey: "no value"
     // stays apart from a band shaded white.
     painter.fillPath(frame, to_qcolor(no_value_colour));
-    QPainterPath band_area;
-    band_area.setFillRule(Qt::OddEvenFill);
-    for (const MapLine& ring : scene.band_area) {
-        band_area.addPolygon(polygon(ring, place));
-        band_area.closeSubpath();
-    }
-    bool clipped = false;
     for (const SceneFill& fill : scene.fills) {
-        if (fill.banded != clipped) {
-            if (fill.banded) {
-                painter.save();
-                painter.setClipPath(band_area, Qt::IntersectClip);
-            } else {
-                painter.restore();
-            }
-            clipped = fill.banded;
-        }
         QPainterPath path;
         path.setFillRule(fill.overlapping ? Qt::WindingFill : Qt::OddEvenFill);
         for (const MapLine& ring : fill.rings) {
@@ -357,7 +341,6 @@ void paint_map(QPainter& painter, const QRectF& target, const MapScene& scene,
         painter.setRenderHint(QPainter::Antialiasing, fill.smooth);
         painter.fillPath(path, to_qcolor(fill.colour, fill.alpha));
     }
-    if (clipped) painter.restore();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
     for (const SceneLines& lines : scene.lines) {

@@ -129,6 +129,29 @@ TEST(Rendering, EachStyleShadesItsBandsWhereTheValuesAreAndLeavesGapsUnshaded) {
     }
 }
 
+TEST(Rendering, AlongTheEdgeOfTheValuesOnlyTheBandThereMeetsTheGround) {
+    // Painted one over the other, lower bands must not show through where
+    // the bands end at a gap: each pixel across the edge north of 8 N, over
+    // the blue band, is a blend of blue and the ground alone.
+    PlotRequest request = synthetic();
+    request.contour_style = ContourStyle::shaded;
+    const Picture picture = render(request);
+    const auto projection = projection_of(request);
+    const Rgb blue = *colour_of_code(4);
+    for (const double lon : {2.5, 4.0, 7.5}) {
+        const QPointF low = picture.place.to_target(projection->forward({lon, 7.5}));
+        const QPointF high = picture.place.to_target(projection->forward({lon, 8.5}));
+        for (int y = static_cast<int>(high.y()); y <= static_cast<int>(low.y()); ++y) {
+            const QColor c = picture.image.pixelColor(static_cast<int>(low.x()), y);
+            const double red_part = (c.red() - blue.red) / double(no_value_colour.red - blue.red);
+            const double green_part =
+                (c.green() - blue.green) / double(no_value_colour.green - blue.green);
+            EXPECT_NEAR(red_part, green_part, 0.05) << lon << " " << y;
+            EXPECT_GE(red_part, -0.02) << lon << " " << y;
+        }
+    }
+}
+
 TEST(Rendering, ContourLinesRunWhereTheLevelIsAndAreLabelled) {
     PlotRequest request = synthetic();
     const Picture picture = render(request);
