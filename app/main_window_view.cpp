@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "app/about_box_view.h"
+#include "app/help_contents_view.h"
 #include "app/main_window.h"
 #include "app/screenshots_view.h"
 #include "app/setup_dialog_view.h"
@@ -10,7 +11,6 @@
 #include "areadata/open_data.h"
 #include "plotout/plot_launch.h"
 #include "plotout/printer_setup_view.h"
-#include "toolkit/help_action.h"
 #include "toolkit/screen_metrics.h"
 #include "toolkit/window_builder.h"
 
