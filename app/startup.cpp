@@ -13,11 +13,36 @@ namespace {
 // The package root's own sub-directories: a run directory token naming one of
 // them (with the backslash after it) is taken to mean that package.
 constexpr std::array<std::string_view, 12> package_directories = {
-    "\\ANTENNAS\\", "\\AREADATA\\", "\\BIN_WIN\\", "\\COEFFS\\",   "\\DATABASE\\", "\\GEOCITY\\",
+    "\\ANTENNAS\\", "\\AREADATA\\", "\\BIN_WIN\\",  "\\COEFFS\\",   "\\DATABASE\\", "\\GEOCITY\\",
     "\\GEONATIO\\", "\\GEOSTATE\\", "\\HELP_WIN\\", "\\NEWS_WIN\\", "\\SAVED\\",    "\\USERDB\\"};
 
 bool accepted_model(const Text<6>& model) {
     return model == "TABLIN" || model == "HALDOR" || model == "MIRVEN";
+}
+
+void derive_from_file_name(PathState& paths) {
+    std::size_t backslash = paths.FileName.view().find('\\');
+    if (backslash != std::string_view::npos && backslash > 0) {
+        paths.SubDir = paths.FileName.view().substr(0, backslash);
+    }
+    int last = LCOUNT(paths.FileName, 30);
+    if (last - 2 < 1) return;
+    switch (paths.FileName.at1(last - 2)) {
+        case 'M':
+            paths.Model = "MIRVEN";
+            break;
+        case 'H':
+            paths.Model = "HALDOR";
+            break;
+        case 'T':
+            paths.Model = "TABLIN";
+            break;
+        case 'P':
+            paths.Model = "PARVIS";
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace
@@ -54,6 +79,18 @@ void SET_RUN(Session& session) {
     change_directory(run.sub(1, length));  // a failure here is not reported
 }
 
+void load_settings_files(Session& session) {
+    COLORDEF(session);
+    DOSCOLR(session);
+    WINCOLR(session);
+    R_SETUP(session);
+}
+
+void prepare_main_window(Session& session) {
+    INITVAR(session.projections);
+    if (session.paths.FileName.at1(1) != ' ') derive_from_file_name(session.paths);
+}
+
 int run_startup(Session& session, const std::vector<std::string>& tokens,
                 const ScreenFunction& screen) {
     PathState& paths = session.paths;
@@ -81,30 +118,11 @@ int run_startup(Session& session, const std::vector<std::string>& tokens,
         session.console->stop("", 1);
     }
 
-    COLORDEF(session);
-    DOSCOLR(session);
-    WINCOLR(session);
-    R_SETUP(session);
+    load_settings_files(session);
 
     const Text<6> command_line_model = paths.Model;
     for (;;) {
-        INITVAR(session.projections);
-        if (paths.FileName.at1(1) != ' ') {
-            std::size_t backslash = paths.FileName.view().find('\\');
-            if (backslash != std::string_view::npos && backslash > 0) {
-                paths.SubDir = paths.FileName.view().substr(0, backslash);
-            }
-            int last = LCOUNT(paths.FileName, 30);
-            if (last - 2 >= 1) {
-                switch (paths.FileName.at1(last - 2)) {
-                    case 'M': paths.Model = "MIRVEN"; break;
-                    case 'H': paths.Model = "HALDOR"; break;
-                    case 'T': paths.Model = "TABLIN"; break;
-                    case 'P': paths.Model = "PARVIS"; break;
-                    default: break;
-                }
-            }
-        }
+        prepare_main_window(session);
         if (screen(session, command_line_model, paths.BrowseDir, paths.SubDir) != 1) return 0;
     }
 }
