@@ -88,7 +88,7 @@ std::optional<Message> SETUP_SAVE(Session& session) {
     // The root is taken from the run directory as it stands before SET_RUN
     // normalises it again.
     std::string path = package_file(session.paths, "database\\setup.ini");
-    SET_RUN(session);
+    SET_RUN(session.paths, *session.console);
     WriteResult written = replace_file(path, setup_file_text(session.window));
     if (written.ok) return std::nullopt;
     Message message;

@@ -52,8 +52,8 @@ Text<64> command_token(const std::vector<std::string>& tokens, std::size_t index
     return Text<64>(tokens[index]);
 }
 
-void SET_RUN(Session& session) {
-    Text<50>& run = session.paths.RunDir;
+void SET_RUN(PathState& paths, Console& console) {
+    Text<50>& run = paths.RunDir;
     int length = LCOUNT(run, 50);
     std::string_view ending = length >= 4 ? run.sub(length - 3, length) : std::string_view();
     if (ending != "\\RUN" && ending != "\\run") {
@@ -70,9 +70,9 @@ void SET_RUN(Session& session) {
             break;
         }
         if (!found) {
-            session.console->write_line(" in SET_RUN, could not find RUN directory:");
-            session.console->write_line(" dir=" + std::string(run.sub(1, length)));
-            session.console->pause(" ");
+            console.write_line(" in SET_RUN, could not find RUN directory:");
+            console.write_line(" dir=" + std::string(run.sub(1, length)));
+            console.pause(" ");
             return;
         }
     }
@@ -80,10 +80,10 @@ void SET_RUN(Session& session) {
 }
 
 void load_settings_files(Session& session) {
-    COLORDEF(session);
-    DOSCOLR(session);
-    WINCOLR(session);
-    R_SETUP(session);
+    COLORDEF(session.paths, session.contours);
+    DOSCOLR(session.paths, session.colors, *session.console);
+    WINCOLR(session.paths, session.colors, *session.console);
+    R_SETUP(session.paths, session.window);
 }
 
 void prepare_main_window(Session& session) {
@@ -99,7 +99,7 @@ int run_startup(Session& session, const std::vector<std::string>& tokens,
     paths.BrowseDir = paths.DataDir;
     session.catalog.Header = "";
     session.catalog.SelectedLine = "";
-    SET_RUN(session);
+    SET_RUN(paths, *session.console);
     paths.FileName = "";
     paths.SubDir = "";
 

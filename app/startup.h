@@ -11,8 +11,9 @@
 namespace qor {
 
 /// Normalises PathState.RunDir so that it ends in \RUN and makes it the
-/// current directory; reports a run directory it cannot recognise.
-void SET_RUN(Session& session);
+/// current directory; reports a run directory it cannot recognise on the
+/// console.
+void SET_RUN(PathState& paths, Console& console);
 
 /// Loads the settings files in start-up's order: the default contour colours
 /// (colors.con), the DOS colour list (colors.dat), the dialog colour lists

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "base/fixed_record.h"
 #include "app/settings_files.h"
+#include "base/fixed_record.h"
 #include "platform/paths.h"
 
 namespace qor {
@@ -59,7 +59,7 @@ std::optional<Message> PRINTER_SETUP_SAVE(const Session& session) {
 }
 
 PrinterSetupCopy printer_setup_begin(Session& session) {
-    R_SETUP(session);
+    R_SETUP(session.paths, session.window);
     PRINTER_SETUP_READ(session);
     const PrinterPlacement& placement = session.printer;
     return {placement.border, placement.scale, placement.xOffset, placement.yOffset};

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "base/fixed_record.h"
 #include "app/session.h"
 #include "app/startup.h"
+#include "base/fixed_record.h"
 #include "catalog/catalog_creation.h"
 #include "catalog/catalog_file.h"
 #include "catalog/grid_list.h"
@@ -98,7 +98,7 @@ std::optional<std::string> use_tokens(Session& session, const Arguments& argumen
     paths.RunDir = command_line_path(command_token(arguments, 0).trimmed());
     paths.DataDir = "AREADATA";
     paths.BrowseDir = "AREADATA";
-    SET_RUN(session);
+    SET_RUN(paths, *session.console);
     std::string_view run = paths.RunDir.trimmed();
     if (run.size() < 4 || upper(std::string(run.substr(run.size() - 4))) != "\\RUN") {
         return "could not find RUN directory: " + arguments[0];

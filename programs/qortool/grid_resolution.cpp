@@ -77,7 +77,7 @@ std::optional<std::string> open_grid_file(Session& session, const std::string& g
     }
     paths.RunDir = run;
     paths.BrowseDir = "AREADATA";
-    SET_RUN(session);
+    SET_RUN(paths, *session.console);
     if (!ends_in_run(paths.RunDir.trimmed())) return "could not find RUN directory: " + run;
 
     // From here on the file is made current as the program's start-up and

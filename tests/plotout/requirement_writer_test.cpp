@@ -214,7 +214,7 @@ TEST_F(RequirementWriter, AnOldFormFileComesBackInTheNewFormWithTheSameSettings)
                       "RECEIVE.EUR",
                       "Nparms   :    1", "Parameter:DBU      2  3  10.00  9  20.00",
                       "Gridsize :    21", "Comment  :kept   "}));
-    ASSERT_FALSE(READMAIN(session));
+    ASSERT_FALSE(testing::read_requirement_file(session));
     const std::string before = settings_of(session);
     ASSERT_FALSE(WRITMAIN(session));
     std::string text = read_file(file_path());
@@ -223,7 +223,7 @@ TEST_F(RequirementWriter, AnOldFormFileComesBackInTheNewFormWithTheSameSettings)
                      "Colors   :GREEN    :BLACK    :Ignore   :red      :RED      :Shading, no "
                      "contours",
                      "Cities   :RECEIVE.EUR "}));
-    ASSERT_FALSE(READMAIN(session));
+    ASSERT_FALSE(testing::read_requirement_file(session));
     EXPECT_EQ(settings_of(session), before);
 }
 
@@ -235,7 +235,7 @@ TEST(RequirementWriterOnTheSample, ReadWriteReadKeepsEverySetting) {
     RecordingConsole console;
     Session session;
     testing::use_package(session, dir / "RUN", console);
-    DOSCOLR(session);
+    DOSCOLR(session.paths, session.colors, *session.console);
     int files = 0;
     for (const char* root : {"AREADATA", "AREA_INV"}) {
         for (const auto& sub : std::filesystem::directory_iterator(dir / root)) {
@@ -249,13 +249,13 @@ TEST(RequirementWriterOnTheSample, ReadWriteReadKeepsEverySetting) {
                 session.paths.DataDir = root;
                 session.paths.FileName = sub.path().filename().string() + "\\" +
                                          name.substr(0, name.size() - 3) + suffix[0] + "G1";
-                ASSERT_FALSE(READMAIN(session)) << name;
+                ASSERT_FALSE(testing::read_requirement_file(session)) << name;
                 const std::string before = settings_of(session);
                 ASSERT_FALSE(WRITMAIN(session)) << name;
                 const std::string first = read_file(entry.path().string());
                 // The new form: a colon in column 20 of the Colors line.
                 EXPECT_EQ(first.at(first.find('\n') + 20), ':') << name;
-                ASSERT_FALSE(READMAIN(session)) << name;
+                ASSERT_FALSE(testing::read_requirement_file(session)) << name;
                 EXPECT_EQ(settings_of(session), before) << name;
                 ASSERT_FALSE(WRITMAIN(session)) << name;
                 EXPECT_EQ(read_file(entry.path().string()), first) << name;
