@@ -187,7 +187,7 @@ int catalog_command(const Arguments& arguments) {
     ToolWindows windows;
 
     if (action == "create") {
-        CREATECB(*session, windows);
+        CREATECB(session->paths, windows);
         bool created = !windows.messages.empty() && windows.messages.back().background == "green";
         for (const Message& message : windows.messages) {
             print_message(created ? stdout : stderr, message);
@@ -199,7 +199,7 @@ int catalog_command(const Arguments& arguments) {
 
     int key = parse_sort_key(arguments[4]);
     if (key == 0) return fail("unknown sort key '" + arguments[4] + "'");
-    sort_command(*session, windows, key);
+    sort_command(session->paths, session->catalog, windows, key);
     for (const Message& message : windows.messages) print_message(stderr, message);
     if (session->catalog.RequirementIndex != -1) return 1;
     std::printf("Sorted by: %s\n",
