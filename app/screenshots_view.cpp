@@ -44,8 +44,7 @@ void finish(const Shooter& shooter) {
     if (open != nullptr && shooter.session->paths.NewFileChosen == 0 &&
         shooter.name == "main_window_no_file") {
         choose_file(shooter.session->paths, open);
-        std::optional<Message> message;
-        OPENDATA(shooter.session->paths, message);
+        OPENDATA(shooter.session->paths);
     }
     shooter.window->close_window();
 }

@@ -56,9 +56,9 @@ std::optional<std::string> open_grid_file(Session& session, const std::string& g
         return "the path " + chosen + " is longer than 128 characters";
     }
     choose_file(paths, chosen);
-    std::optional<Message> rejected;
-    if (OPENDATA(paths, rejected) != 0) {
-        return rejected ? message_text(*rejected) : "the file cannot be opened: " + chosen;
+    if (const CallbackResult opened = OPENDATA(paths); opened.keepOpen != 0) {
+        return opened.message ? message_text(*opened.message)
+                              : "the file cannot be opened: " + chosen;
     }
 
     std::string run;
