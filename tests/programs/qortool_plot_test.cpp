@@ -79,7 +79,10 @@ class QortoolPlot : public ::testing::Test {
     std::string install(const std::string& relative) {
         std::string path = root + "/" + relative;
         fs::create_directories(fs::path(path).parent_path());
-        fs::copy_file(fake_map_program, path, fs::copy_options::overwrite_existing);
+        // The copy a previous case started may still be running: overwriting
+        // a running program fails ("Text file busy"), unlinking it does not.
+        fs::remove(path);
+        fs::copy_file(fake_map_program, path);
         fs::remove(path + ".record");
         return path;
     }
