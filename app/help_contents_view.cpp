@@ -2,7 +2,7 @@
 
 #include "app/help_contents.h"
 #include "toolkit/help_action.h"
-#include "toolkit/window_builder.h"
+#include "toolkit/message_box.h"
 
 namespace qor {
 

@@ -5,7 +5,6 @@
 #include "app/about_box_view.h"
 #include "app/help_contents_view.h"
 #include "app/main_window.h"
-#include "app/screenshots_view.h"
 #include "app/setup_dialog_view.h"
 #include "areadata/file_summary.h"
 #include "areadata/open_data.h"
@@ -126,7 +125,6 @@ int SCREEN(Session& session, const Text<6>& model, const Text<8>& browse, const 
         b.style(frame.noBorder, frame.maximise);
         if (const std::optional<Message> failure = load_current_file(session)) {
             message_as_button(b, *failure);
-            schedule_screenshots(session, window, "main_window_read_failure");
             b.run_modal();
             return 0;
         }
@@ -175,7 +173,6 @@ int SCREEN(Session& session, const Text<6>& model, const Text<8>& browse, const 
     }
 
     b.newline(2).help_area();
-    schedule_screenshots(session, window, frame.fileLoaded ? "main_window" : "main_window_no_file");
     b.run_modal();
     return session.paths.NewFileChosen != 0 ? 1 : 0;
 }

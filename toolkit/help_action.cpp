@@ -5,7 +5,7 @@
 #include <QUrl>
 
 #include "platform/paths.h"
-#include "toolkit/window_builder.h"
+#include "toolkit/message_box.h"
 
 namespace qor {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "toolkit/window_builder.h"
+#include "toolkit/message_box.h"
 
 namespace qor {
 

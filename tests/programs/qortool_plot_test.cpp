@@ -79,8 +79,8 @@ class QortoolPlot : public ::testing::Test {
     std::string install(const std::string& relative) {
         std::string path = root + "/" + relative;
         fs::create_directories(fs::path(path).parent_path());
-        // The copy a previous case started may still be running: overwriting
-        // a running program fails ("Text file busy"), unlinking it does not.
+        // The copy a previous case started may still be running: a running
+        // program cannot be overwritten, but its name can be unlinked.
         fs::remove(path);
         fs::copy_file(fake_map_program, path);
         fs::remove(path + ".record");

@@ -9,7 +9,7 @@
 #include "tests/support/modal_driver.h"
 #include "tests/support/test_support.h"
 #include "toolkit/gui_console.h"
-#include "toolkit/window_builder.h"
+#include "toolkit/standard_dialogs.h"
 
 namespace qor {
 namespace {
