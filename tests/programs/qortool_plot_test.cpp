@@ -46,8 +46,9 @@ std::string requirement_settings(const std::string& run, const char* file_name) 
     Session session;
     testing::use_package(session, run, console);
     session.paths.FileName = file_name;
-    DOSCOLR(session);
-    if (std::optional<Message> failure = READMAIN(session)) return "failed: " + failure->button;
+    DOSCOLR(session.paths, session.colors, *session.console);
+    if (std::optional<Message> failure = testing::read_requirement_file(session))
+        return "failed: " + failure->button;
     std::ostringstream out;
     out << session.paths.Model.view() << "|" << session.layers.cityFile.view() << "|"
         << session.parameters.count << "\n";

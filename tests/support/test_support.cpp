@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "areadata/readers.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 
@@ -98,6 +99,11 @@ void use_package(Session& session, const std::string& run_dir, RecordingConsole&
     session.paths.DataDir = "AREADATA";
     session.paths.BrowseDir = "AREADATA";
     session.console = &console;
+}
+
+std::optional<Message> read_requirement_file(Session& session) {
+    return READMAIN(session.paths, session.colors, session.layers, session.parameters,
+                    session.contours, session.requirement);
 }
 
 }  // namespace qor::testing

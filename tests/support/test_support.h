@@ -2,11 +2,13 @@
 // Helpers for tests: a temporary package directory, a console that records
 // what the program writes, and small file utilities.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/session.h"
+#include "base/message.h"
 #include "platform/console.h"
 
 namespace qor::testing {
@@ -94,5 +96,8 @@ void add_plot_parameter(Session& session, const char* line, float scale, std::in
 /// Points a session at a package's run directory (package form) and hands it a
 /// recording console.
 void use_package(Session& session, const std::string& run_dir, RecordingConsole& console);
+
+/// READMAIN into the session's records.
+std::optional<Message> read_requirement_file(Session& session);
 
 }  // namespace qor::testing
