@@ -4,15 +4,22 @@
 #include <cmath>
 #include <limits>
 
-#include "app/session.h"
+#include "app/color_tables.h"
+#include "app/path_state.h"
 #include "app/settings_files.h"
+#include "areadata/grid_file.h"
 #include "areadata/readers.h"
 #include "base/fixed_record.h"
+#include "platform/console.h"
 #include "platform/paths.h"
 #include "plotout/colour_codes.h"
+#include "plotout/printer_placement.h"
 #include "plotout/printer_setup.h"
 #include "plotsettings/contour_colours.h"
 #include "plotsettings/contour_levels.h"
+#include "plotsettings/contour_settings.h"
+#include "plotsettings/layer_settings.h"
+#include "plotsettings/parameter_selection.h"
 
 namespace qor::map {
 
@@ -213,10 +220,18 @@ int band_of(const std::vector<Band>& bands, float value) {
 std::optional<PlotRequest> read_plot(const std::string& run_directory, const std::string& data_root,
                                      const std::string& grid_name, const std::string& title,
                                      std::string& error) {
-    Session session;
+    // The records the front end's readers fill, each held here for the one
+    // map; the map program has no session of windows.
     ErrorConsole console;
-    session.console = &console;
-    PathState& paths = session.paths;
+    PathState paths;
+    ColorTables tables;
+    ContourSettings contours;
+    PrinterPlacement printer;
+    GridFile grid_file;
+    LayerSettings layer_settings;
+    ParameterSelection selection;
+    RequirementFile requirement;
+    PlotParameterTable plot_parameters;
     PlotRequest request;
 
     request.run_directory = command_line_path(run_directory);
@@ -268,15 +283,15 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
     const char digit = dot > 0 && dot + 3 <= 30 ? paths.FileName.at1(dot + 3) : ' ';
     request.hour_position = digit >= '1' && digit <= '9' ? digit - '0' : 0;
 
-    DOSCOLR(session);
-    COLORDEF(session);
-    PRINTER_SETUP_READ(session);
-    request.border = session.printer.border;
-    request.print_scale = session.printer.scale;
-    request.x_offset = session.printer.xOffset;
-    request.y_offset = session.printer.yOffset;
+    DOSCOLR(paths, tables, console);
+    COLORDEF(paths, contours);
+    PRINTER_SETUP_READ(paths, printer);
+    request.border = printer.border;
+    request.print_scale = printer.scale;
+    request.x_offset = printer.xOffset;
+    request.y_offset = printer.yOffset;
 
-    if (std::optional<Message> failure = READGRID(session)) {
+    if (std::optional<Message> failure = READGRID(paths, grid_file)) {
         error = message_text(*failure);
         // A file that ends early is the likeliest READ error: say so.
         LineReader file;
@@ -285,22 +300,23 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
         if (file.open(grid_path(paths))) {
             while (file.next(line)) ++lines;
         }
-        const long expected = static_cast<long>(session.grid.columns) * session.grid.rows;
+        const long expected = static_cast<long>(grid_file.columns) * grid_file.rows;
         if (lines >= 3 && lines - 3 < expected) {
             error += " (it holds " + std::to_string(lines - 3) + " of its " +
                      std::to_string(expected) + " point records)";
         }
         return std::nullopt;
     }
-    if (std::optional<Message> failure = READMAIN(session)) {
+    if (std::optional<Message> failure =
+            READMAIN(paths, tables, layer_settings, selection, contours, requirement)) {
         error = message_text(*failure);
         return std::nullopt;
     }
-    if (std::optional<Message> failure = READGPH(session)) {
+    if (std::optional<Message> failure = READGPH(paths, grid_file, plot_parameters)) {
         error = message_text(*failure);
         return std::nullopt;
     }
-    const GridFile& grid = session.grid;
+    const GridFile& grid = grid_file;
     request.model = std::string(paths.Model.trimmed());
     request.model_version = std::string(grid.modelVersion.trimmed());
     if (request.title.empty()) request.title = std::string(grid.title.trimmed());
@@ -322,11 +338,11 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
     const std::string root = package_root(paths);
     const std::string gph_path =
         root + "DATABASE\\" + std::string(paths.Model.sub(1, 3)) + "PLT.GPH";
-    for (std::int32_t j = 0; j < session.parameters.count && j < 5; ++j) {
+    for (std::int32_t j = 0; j < selection.count && j < 5; ++j) {
         const auto slot = static_cast<std::size_t>(j);
         PlottedParameter parameter;
         parameter.slot = j + 1;
-        Text<6> name = session.parameters.names[slot];
+        Text<6> name = selection.names[slot];
         parameter.name = std::string(name.trimmed());
         std::string lookup = parameter.name;
         parameter.field = field_of(request.field_names, lookup);
@@ -335,13 +351,13 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
             parameter.field = field_of(request.field_names, lookup);
         }
         Text<6> entry_name(lookup);
-        const PlotParameterEntry* entry = find_plot_parameter(session.plotParameters, entry_name);
+        const PlotParameterEntry* entry = find_plot_parameter(plot_parameters, entry_name);
         if (entry != nullptr) {
             parameter.description = trimmed(entry->line.sub(7, 70));
             parameter.scale = entry->scale;
             parameter.units = units_of(gph_path, lookup);
         }
-        const std::int32_t count = session.contours.levelCount[slot];
+        const std::int32_t count = contours.levelCount[slot];
         LevelArray levels{};
         ColourArray colours{};
         if (parameter.field < 0) {
@@ -353,7 +369,8 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
                                     native_path(gph_path) + ", so it has no automatic levels";
             } else {
                 std::int32_t automatic_count = 0;
-                AUTOCON(session, entry_name, automatic_count, levels, colours);
+                AUTOCON(plot_parameters, contours.defaultColors, console, entry_name,
+                        automatic_count, levels, colours);
                 for (std::size_t i = 0; i < 7; ++i) {
                     if (levels[i] == empty_level) continue;
                     parameter.levels.push_back(levels[i]);
@@ -363,8 +380,8 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
         } else {
             // Defined levels are used sorted, as the summary shows them; each
             // colour stays with its position.
-            levels = session.contours.levels[slot];
-            colours = session.contours.colors[slot];
+            levels = contours.levels[slot];
+            colours = contours.colors[slot];
             const std::int32_t used = std::min(count, 10);
             SORTX(used, levels.data());
             for (std::size_t i = 0; i < static_cast<std::size_t>(used); ++i) {
@@ -385,8 +402,7 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
     }
 
     // Layers.
-    const ColorTables& tables = session.colors;
-    const std::array<Text<6>, 6>& layers = session.layers.colors;
+    const std::array<Text<6>, 6>& layers = layer_settings.colors;
     request.grid_colour = layer_code(tables, layers[layer_grid]);
     request.countries_colour = layer_code(tables, layers[layer_countries]);
     request.zones_colour = layer_code(tables, layers[layer_zones]);
@@ -401,10 +417,9 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
     request.contour_style = style >= '0' && style <= '6' && !(layers[layer_contours] == "Ignore")
                                 ? static_cast<ContourStyle>(style - '0')
                                 : ContourStyle::none;
-    request.city_file = std::string(session.layers.cityFile.trimmed());
+    request.city_file = std::string(layer_settings.cityFile.trimmed());
 
     // The requirement file's lines the front end keeps without reading.
-    const RequirementFile& requirement = session.requirement;
     request.projection_code = requirement.gridSize;
     if (const Text<80>* line = kept_line(requirement, "Transmit :")) {
         double lat = 0, lon = 0;
