@@ -18,7 +18,7 @@ using testing::TempDir;
 using testing::write_file;
 
 class SettingsFilesTest : public ::testing::Test {
-protected:
+  protected:
     SettingsFilesTest() { testing::use_package(*session, dir / "RUN", console); }
     TempDir dir;
     std::unique_ptr<Session> session = std::make_unique<Session>();
@@ -28,8 +28,8 @@ protected:
 TEST_F(SettingsFilesTest, ColorsWinFillsTheThreeListsInFileOrder) {
     write_file(dir / "database/colors.win",
                lines({"heading", " 3, 1 2", "Ignore Ignore", "0=Blck Black     x", "1=Red  Red",
-                      "0=BLCK Black (upper case)   x", "0=BLCK Black with shading", "4=Shad Shading",
-                      "not read"}));
+                      "0=BLCK Black (upper case)   x", "0=BLCK Black with shading",
+                      "4=Shad Shading", "not read"}));
     WINCOLR(*session);
     const ColorTables& t = session->colors;
     EXPECT_TRUE(console.events.empty());
@@ -54,7 +54,8 @@ TEST_F(SettingsFilesTest, ColorsWinThatCannotBeReadStopsNamingTheLine) {
         {"heading\n21 1 1\n", " line 2: the window colour list holds at most 20 entries, not 21"},
         {"heading\n1 8 1\n", " line 2: the city list holds at most 7 entries, not 8"},
         {"heading\n1 1 9\n", " line 2: the contour list holds at most 8 entries, not 9"},
-        {"heading\nthree 1 1\n", " line 2: three counts expected: window colours, cities, contours"},
+        {"heading\nthree 1 1\n",
+         " line 2: three counts expected: window colours, cities, contours"},
         {"heading\n2 0 0\nIgnore Ignore\n",
          " line 4: the file ends before entry 2 of the window colour list"},
         {"", " line 1: the file is empty"},
@@ -64,9 +65,9 @@ TEST_F(SettingsFilesTest, ColorsWinThatCannotBeReadStopsNamingTheLine) {
         write_file(dir / "database/colors.win", c.content);
         EXPECT_THROW(WINCOLR(*session), ProgramStopped);
         ASSERT_EQ(console.events.size(), 3u) << c.content;
-        EXPECT_EQ(console.events[0],
-                  " Could not READ file=" + package_file(session->paths, "database\\colors.win") +
-                      ";");
+        EXPECT_EQ(
+            console.events[0],
+            " Could not READ file=" + package_file(session->paths, "database\\colors.win") + ";");
         EXPECT_EQ(console.events[1], c.second_line);
         EXPECT_EQ(console.events[2], "STOP Bad file ..\\database\\colors.win in WINcolr");
     }
@@ -79,8 +80,13 @@ TEST_F(SettingsFilesTest, ColorsDatKeepsAtMostTwentyEntries) {
 
     std::string content = "first name, code, second name\n";
     for (int i = 0; i < 25; ++i) {
-        content += RecordWriter().text("col" + std::to_string(i), 6).integer(i, 5).blanks(2).text(
-                       "n" + std::to_string(i), 6).str() + "\n";
+        content += RecordWriter()
+                       .text("col" + std::to_string(i), 6)
+                       .integer(i, 5)
+                       .blanks(2)
+                       .text("n" + std::to_string(i), 6)
+                       .str() +
+                   "\n";
     }
     write_file(dir / "database/colors.dat", content);
     DOSCOLR(*session);
@@ -92,7 +98,8 @@ TEST_F(SettingsFilesTest, ColorsDatKeepsAtMostTwentyEntries) {
 }
 
 TEST_F(SettingsFilesTest, ColorsDatEndsItsListBeforeALineThatCannotBeRead) {
-    write_file(dir / "database/colors.dat", lines({"h", "black     0  0=Blck", "red     one  1=Red "}));
+    write_file(dir / "database/colors.dat",
+               lines({"h", "black     0  0=Blck", "red     one  1=Red "}));
     DOSCOLR(*session);
     EXPECT_EQ(session->colors.DosColourCount, 1);
     ASSERT_EQ(console.events.size(), 3u);
@@ -116,8 +123,8 @@ TEST_F(SettingsFilesTest, MissingColorsDatAndSetupIniGiveDefaults) {
 
 TEST_F(SettingsFilesTest, SetupIniAppliesKnownKeysExactlyAndTheLastLineWins) {
     write_file(dir / "database/setup.ini",
-               lines({"main      black", "MAIN      black", "SUBWINDOW yellowgreen", "MAIN      gray",
-                      "SCROLL    100.40Courier New", "OTHER     x"}));
+               lines({"main      black", "MAIN      black", "SUBWINDOW yellowgreen",
+                      "MAIN      gray", "SCROLL    100.40Courier New", "OTHER     x"}));
     R_SETUP(*session);
     const WindowSettings& w = session->window;
     EXPECT_EQ(w.MainColour.view(), "gray  ");
@@ -128,7 +135,8 @@ TEST_F(SettingsFilesTest, SetupIniAppliesKnownKeysExactlyAndTheLastLineWins) {
 }
 
 TEST_F(SettingsFilesTest, AnUnreadableScrollLineChangesNoneOfItsFields) {
-    write_file(dir / "database/setup.ini", "SCROLL    1x0.40Courier New\r\nSCROLL    080.ABfixed\r\n");
+    write_file(dir / "database/setup.ini",
+               "SCROLL    1x0.40Courier New\r\nSCROLL    080.ABfixed\r\n");
     R_SETUP(*session);
     EXPECT_EQ(session->window.ScrollColumns, 77);
     EXPECT_EQ(session->window.ScrollRows, 26);
@@ -137,8 +145,9 @@ TEST_F(SettingsFilesTest, AnUnreadableScrollLineChangesNoneOfItsFields) {
 
 TEST_F(SettingsFilesTest, SetupFileTextReadsBackAsWritten) {
     WindowSettings defaults;
-    EXPECT_EQ(setup_file_text(defaults),
-              "MAIN      white \nSUBWINDOW white \nSCROLL    077.26default       \n");
+    EXPECT_EQ(
+        setup_file_text(defaults),
+        testing::written("MAIN      white \nSUBWINDOW white \nSCROLL    077.26default       \n"));
     write_file(dir / "database/setup.ini", setup_file_text(defaults));
     session->window.ScrollColumns = 1;
     R_SETUP(*session);

@@ -85,8 +85,8 @@ TEST_F(SetupDialogTest, AcceptStoresTheChoicesAndWritesSetupIni) {
         std::optional<Message> failure;
         EXPECT_EQ(SETUP_OK(*session, failure), 0);
         EXPECT_FALSE(failure.has_value());
-        EXPECT_EQ(setup_ini(), row.file);
-        EXPECT_EQ(setup_file_text(settings), row.file);
+        EXPECT_EQ(setup_ini(), testing::written(row.file));
+        EXPECT_EQ(setup_file_text(settings), testing::written(row.file));
     }
     EXPECT_EQ(session->window.ScrollColumns, 60);
     EXPECT_EQ(session->window.ScrollRows, 10);
@@ -101,7 +101,8 @@ TEST_F(SetupDialogTest, DefaultIgnoresTheDialogAndWritesYellowGreenAndTheDefault
     std::optional<Message> failure;
     EXPECT_EQ(SETUP_DEFAULT(*session, failure), 0);
     EXPECT_FALSE(failure.has_value());
-    EXPECT_EQ(setup_ini(), "MAIN      yellow\nSUBWINDOW green \nSCROLL    077.26default       \n");
+    EXPECT_EQ(setup_ini(), testing::written("MAIN      yellow\nSUBWINDOW green \nSCROLL    "
+                                            "077.26default       \n"));
     EXPECT_EQ(settings.MainColour.view(), "yellow");
     EXPECT_EQ(settings.ScrollColumns, 77);
 }

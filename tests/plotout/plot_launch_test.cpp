@@ -18,7 +18,7 @@ using testing::RecordingConsole;
 using testing::TempDir;
 using testing::write_file;
 
-const std::string fake_map_program = std::string(QOR_BINARY_DIR) + "/fake_map_program";
+const std::string fake_map_program = testing::built_program("fake_map_program");
 
 // Waits for the record the stand-in map program writes next to itself.
 std::string wait_for_record(const std::string& program) {
@@ -134,14 +134,16 @@ class PlotLaunch : public ::testing::Test {
 TEST_F(PlotLaunch, StartsTheMapProgramInTheRunDirectoryWithItsArguments) {
     const std::string canonical_run = fs::canonical(run).string();
     const std::string zonegrfx =
-        padded("DEFAULT\\RUN1.HG3", 30) + "\n" + padded("Plot title", 75) + "\n";
+        testing::written(padded("DEFAULT\\RUN1.HG3", 30) + "\n" + padded("Plot title", 75) + "\n");
     struct Case {
         int (*action)(Session&, std::optional<Message>&);
         std::string installed;
         std::string arguments;
     };
     const Case cases[] = {
-        {TOWINDOW, "bin_win/terrapix", "argc=3\narg=" + run + "\narg=AREADATA\narg=zonegrfx.dat\n"},
+        // Outside Windows the package's programs may come without ".exe".
+        {TOWINDOW, testing::on_windows ? "bin_win/terrapix.exe" : "bin_win/terrapix",
+         "argc=3\narg=" + run + "\narg=AREADATA\narg=zonegrfx.dat\n"},
         {TOPRINTER, "bin_win/terrapix.exe",
          "argc=4\narg=" + run + "\narg=AREADATA\narg=zonegrfx.dat\narg=p\n"},
         {TOSCREEN, "bin/terradox.exe", "argc=1\narg=zonegrfx.dat\n"},
@@ -153,12 +155,14 @@ TEST_F(PlotLaunch, StartsTheMapProgramInTheRunDirectoryWithItsArguments) {
         std::optional<Message> message;
         EXPECT_EQ(c.action(session, message), 1);
         EXPECT_FALSE(message) << c.installed;
-        EXPECT_EQ(wait_for_record(program),
-                  "cwd=" + canonical_run + "\n" + c.arguments + "zonegrfx.dat=107\n" + zonegrfx)
+        EXPECT_EQ(wait_for_record(program), "cwd=" + canonical_run + "\n" + c.arguments +
+                                                "zonegrfx.dat=" + std::to_string(zonegrfx.size()) +
+                                                "\n" + zonegrfx)
             << c.installed;
         EXPECT_EQ(read_file(request()), zonegrfx);
         std::string written = read_file(requirement());
-        EXPECT_NE(written.find("\nParameter:DBU      1  4   25.00\n"), std::string::npos)
+        EXPECT_NE(written.find(testing::written("\nParameter:DBU      1  4   25.00\n")),
+                  std::string::npos)
             << written;
     }
     EXPECT_TRUE(console.events.empty());

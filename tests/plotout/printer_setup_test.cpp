@@ -56,7 +56,7 @@ TEST_F(PrinterSetup, AcceptAppliesTheScaleRulesAndWritesTheLine) {
         EXPECT_EQ(session.printer.scale, c.storedScale) << c.scale;
         EXPECT_EQ(session.printer.xOffset, c.storedX) << c.scale;
         EXPECT_EQ(session.printer.yOffset, c.storedY) << c.scale;
-        EXPECT_EQ(read_file(ini()), c.line + "\n") << c.scale;
+        EXPECT_EQ(read_file(ini()), testing::written(c.line + "\n")) << c.scale;
     }
 }
 

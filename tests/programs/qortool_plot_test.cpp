@@ -22,8 +22,8 @@ namespace fs = std::filesystem;
 using testing::read_file;
 using testing::TempDir;
 
-const std::string qortool = std::string(QOR_BINARY_DIR) + "/qortool";
-const std::string fake_map_program = std::string(QOR_BINARY_DIR) + "/fake_map_program";
+const std::string qortool = testing::built_program("qortool");
+const std::string fake_map_program = testing::built_program("fake_map_program");
 
 using ToolRun = testing::ProgramRun;
 
@@ -71,9 +71,9 @@ class QortoolPlot : public ::testing::Test {
     void SetUp() override {
         root = dir / "hf plots";
         ASSERT_EQ(sample::write_sample_package(root), "");
-        run = root + "/RUN";
-        grid = root + "/AREADATA/SAMPLE_001/MIRV01.MG1";
-        requirement = root + "/AREADATA/SAMPLE_001/MIRV01.MIR";
+        run = testing::native(root + "/RUN");
+        grid = testing::native(root + "/AREADATA/SAMPLE_001/MIRV01.MG1");
+        requirement = testing::native(root + "/AREADATA/SAMPLE_001/MIRV01.MIR");
     }
     std::string install(const std::string& relative) {
         std::string path = root + "/" + relative;
@@ -93,7 +93,7 @@ TEST_F(QortoolPlot, StartsTheMapProgramAsThePlotMenuDoes) {
     const std::size_t second = content.find('\n') + 1;
     const std::string title = content.substr(second, content.find('\n', second) - second);
     const std::string zonegrfx =
-        padded("SAMPLE_001\\MIRV01.MG1", 30) + "\n" + padded(title, 75) + "\n";
+        testing::written(padded("SAMPLE_001\\MIRV01.MG1", 30) + "\n" + padded(title, 75) + "\n");
     struct Case {
         std::vector<std::string> options;
         std::string program;
@@ -111,7 +111,8 @@ TEST_F(QortoolPlot, StartsTheMapProgramAsThePlotMenuDoes) {
              " AREADATA zonegrfx.dat p",
          "argc=4\narg=" + run + "\narg=AREADATA\narg=zonegrfx.dat\narg=p\n"},
         {{"--dos"},
-         "bin/terradox",
+         // Outside Windows the package's programs may come without ".exe".
+         testing::on_windows ? "bin/terradox.exe" : "bin/terradox",
          package_root + "bin\\terradox.exe zonegrfx.dat",
          "argc=1\narg=zonegrfx.dat\n"},
     };
@@ -124,8 +125,9 @@ TEST_F(QortoolPlot, StartsTheMapProgramAsThePlotMenuDoes) {
         ToolRun result = run_qortool(dir, arguments);
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out, c.commandLine + "\n");
-        EXPECT_EQ(wait_for_record(program), "cwd=" + fs::canonical(run).string() + "\n" +
-                                                c.arguments + "zonegrfx.dat=107\n" + zonegrfx);
+        EXPECT_EQ(wait_for_record(program),
+                  "cwd=" + fs::canonical(run).string() + "\n" + c.arguments +
+                      "zonegrfx.dat=" + std::to_string(zonegrfx.size()) + "\n" + zonegrfx);
         EXPECT_EQ(requirement_settings(run, "SAMPLE_001\\MIRV01.MG1"), before);
     }
     // Plotting again leaves the file as the first plot wrote it.
