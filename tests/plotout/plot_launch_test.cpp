@@ -16,19 +16,10 @@ namespace fs = std::filesystem;
 using testing::read_file;
 using testing::RecordingConsole;
 using testing::TempDir;
+using testing::wait_for_record;
 using testing::write_file;
 
 const std::string fake_map_program = testing::built_program("fake_map_program");
-
-// Waits for the record the stand-in map program writes next to itself.
-std::string wait_for_record(const std::string& program) {
-    const std::string record = program + ".record";
-    for (int i = 0; i < 1000; ++i) {
-        if (fs::exists(record)) return read_file(record);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return "no record";
-}
 
 TEST(PlotCommand, BuildsTheCommandLinesOfTheThreeTargets) {
     struct Case {

@@ -21,6 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::read_file;
 using testing::TempDir;
+using testing::wait_for_record;
 
 const std::string qortool = testing::built_program("qortool");
 const std::string fake_map_program = testing::built_program("fake_map_program");
@@ -30,14 +31,6 @@ using ToolRun = testing::ProgramRun;
 ToolRun run_qortool(const TempDir& dir, std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), {qortool});
     return testing::run_program(dir, arguments);
-}
-
-std::string wait_for_record(const std::string& program) {
-    for (int i = 0; i < 1000; ++i) {
-        if (fs::exists(program + ".record")) return read_file(program + ".record");
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return "no record";
 }
 
 // The settings of a requirement file as READMAIN reads them.

@@ -1,10 +1,12 @@
 #include "tests/support/test_support.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -165,6 +167,22 @@ ProgramRun run_program(const TempDir& scratch, const std::vector<std::string>& a
 }
 
 #endif
+
+std::string wait_for_record(const std::string& program) {
+    const std::string record = program + ".record";
+    for (int i = 0; i < 1000; ++i) {
+        // On Windows the record can be seen a moment before it can be read:
+        // the program that renamed it into place still holds it.
+        if (std::filesystem::exists(record)) {
+            try {
+                return read_file(record);
+            } catch (const std::runtime_error&) {
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return "no record";
+}
 
 void write_file(const std::string& native_path, const std::string& content) {
     std::filesystem::path path(native_path);

@@ -77,6 +77,11 @@ struct ProgramRun {
 /// console's CR LF line ends read as "\n").
 ProgramRun run_program(const TempDir& scratch, const std::vector<std::string>& arguments);
 
+/// Waits up to ten seconds for the record the stand-in map program writes
+/// next to itself (program + ".record") and returns it; "no record" when none
+/// came.
+std::string wait_for_record(const std::string& program);
+
 /// The native path of a program of this build ("qortool", "fake_map_program"),
 /// with the platform's ending for programs.
 std::string built_program(const std::string& name);
