@@ -83,6 +83,7 @@ TEST(ListDirectoryTest, ListsMatchesInNameOrderWithDirectoriesMarked) {
     write_file(dir / "a.hal", "");
     write_file(dir / "C.MIR", "");
     write_file(dir / "D.HAL.bak", "");
+    write_file(dir / "F.HALBAK", "");  // on Windows its short name F~1.HAL would match
     std::filesystem::create_directories(dir / "E.HAL");
     std::string package = to_package_path(dir.path());
     std::vector<DirectoryEntry> entries = list_directory(package + "\\*.HAL", 2000);
