@@ -99,4 +99,9 @@ std::vector<SummaryLine> file_summary(const Session& session) {
     return summary;
 }
 
+PlotRecords plot_records(const Session& session) {
+    return {session.paths,      session.colors, session.grid,    session.requirement,
+            session.parameters, session.layers, session.contours};
+}
+
 }  // namespace qor

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "base/message.h"
 #include "app/session.h"
+#include "base/message.h"
+#include "plotout/requirement_writer.h"
 
 namespace qor {
 
@@ -95,5 +96,8 @@ std::vector<SummaryLine> file_summary(const Session& session);
 /// file, in this order, stopping at the first failure and returning its
 /// message; then fills the layer, parameter and contour summary texts.
 std::optional<Message> load_current_file(Session& session);
+
+/// The session's records that a plot reads.
+PlotRecords plot_records(const Session& session);
 
 }  // namespace qor

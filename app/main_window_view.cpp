@@ -3,14 +3,14 @@
 #include <QAbstractButton>
 
 #include "app/about_box_view.h"
+#include "app/help_contents_view.h"
 #include "app/main_window.h"
-#include "app/screenshots_view.h"
 #include "app/setup_dialog_view.h"
 #include "areadata/file_summary.h"
 #include "areadata/open_data.h"
 #include "plotout/plot_launch.h"
 #include "plotout/printer_setup_view.h"
-#include "toolkit/help_action.h"
+#include "toolkit/message_action.h"
 #include "toolkit/screen_metrics.h"
 #include "toolkit/window_builder.h"
 
@@ -29,13 +29,9 @@ ScreenSize current_screen() {
 // A plot action's message (a file that could not be written) is shown over
 // the main window, which stays open.
 Callback plot_action(Session& session, Window* window,
-                     int (*action)(Session&, std::optional<Message>&)) {
-    return [&session, window, action] {
-        std::optional<Message> message;
-        const int result = action(session, message);
-        if (message) show_message(*message, window);
-        return result;
-    };
+                     CallbackResult (*action)(const PlotRecords&, Console&)) {
+    return showing_message(
+        window, [&session, action] { return action(plot_records(session), *session.console); });
 }
 
 Callback open_by_file(Session& session, Window* window, const MainWindowFrame& frame) {
@@ -43,15 +39,15 @@ Callback open_by_file(Session& session, Window* window, const MainWindowFrame& f
     for (const FileFilter& filter : frame.filters)
         filters.emplace_back(filter.label, filter.patterns);
     const std::string start = frame.startFolder + "\\" + frame.startPattern;
-    return [&session, window, filters, start] {
+    // A file that cannot be plotted is refused with a message over the main
+    // window, which stays open.
+    auto open = showing_message(window, [&session] { return OPENDATA(session.paths); });
+    return [&session, window, filters, start, open] {
         const std::optional<std::string> chosen =
             open_file_dialog(window, "Select GRID file to plot", filters, start);
         if (!chosen) return 1;
         choose_file(session.paths, *chosen);
-        std::optional<Message> message;
-        const int result = OPENDATA(session.paths, message);
-        if (message) show_message(*message, window);
-        return result;
+        return open();
     };
 }
 
@@ -105,7 +101,11 @@ int SCREEN(Session& session, const Text<6>& model, const Text<8>& browse, const 
             {"&DOS screen", "TOSCREEN", plot_action(session, window, TOSCREEN), true});
     }
     plot_items.push_back({"&Setup printer", "PRINTER_SETUP",
-                          [&session, window] { return PRINTER_SETUP(session, window); }, true});
+                          [&session, window] {
+                              return PRINTER_SETUP(session.paths, session.window, session.printer,
+                                                   window);
+                          },
+                          true});
     b.menu("&Plot to", "PlotMenu", std::move(plot_items), &plot_menu_state);
 
     b.menu_action("&New Group", "NEW_GROUP_CB", {}, false);
@@ -125,7 +125,6 @@ int SCREEN(Session& session, const Text<6>& model, const Text<8>& browse, const 
         b.style(frame.noBorder, frame.maximise);
         if (const std::optional<Message> failure = load_current_file(session)) {
             message_as_button(b, *failure);
-            schedule_screenshots(session, window, "main_window_read_failure");
             b.run_modal();
             return 0;
         }
@@ -174,7 +173,6 @@ int SCREEN(Session& session, const Text<6>& model, const Text<8>& browse, const 
     }
 
     b.newline(2).help_area();
-    schedule_screenshots(session, window, frame.fileLoaded ? "main_window" : "main_window_no_file");
     b.run_modal();
     return session.paths.NewFileChosen != 0 ? 1 : 0;
 }

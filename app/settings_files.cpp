@@ -1,8 +1,9 @@
 #include "app/settings_files.h"
 
-#include "base/fixed_record.h"
-
 #include <cstdlib>
+
+#include "base/fixed_record.h"
+#include "platform/paths.h"
 
 namespace qor {
 
@@ -10,22 +11,22 @@ namespace {
 
 // colors.win that cannot be read as laid out: name the file and the line, then
 // stop; a partly read colour list would make every colour dialog wrong.
-[[noreturn]] void bad_colour_file(Session& session, const std::string& shown_path, long line,
+[[noreturn]] void bad_colour_file(Console& console, const std::string& shown_path, long line,
                                   const std::string& reason) {
-    session.console->write_line(" Could not READ file=" + shown_path + ";");
-    session.console->write_line(" line " + std::to_string(line) + ": " + reason);
-    session.console->stop("Bad file ..\\database\\colors.win in WINcolr", 1);
+    console.write_line(" Could not READ file=" + shown_path + ";");
+    console.write_line(" line " + std::to_string(line) + ": " + reason);
+    console.stop("Bad file ..\\database\\colors.win in WINcolr", 1);
     std::abort();  // a console's stop never returns
 }
 
 template <std::size_t Codes, std::size_t Names, std::size_t Capacity>
-void read_colour_list(Session& session, LineReader& file, const std::string& shown_path,
+void read_colour_list(Console& console, LineReader& file, const std::string& shown_path,
                       std::int32_t count, std::array<Text<Codes>, Capacity>& codes,
                       std::array<Text<Names>, Capacity>& names, const char* list_name) {
     for (std::int32_t i = 0; i < count; ++i) {
         std::string_view line;
         if (!file.next(line)) {
-            bad_colour_file(session, shown_path, file.line_number() + 1,
+            bad_colour_file(console, shown_path, file.line_number() + 1,
                             std::string("the file ends before entry ") + std::to_string(i + 1) +
                                 " of the " + list_name + " list");
         }
@@ -38,23 +39,22 @@ void read_colour_list(Session& session, LineReader& file, const std::string& sho
 
 }  // namespace
 
-void WINCOLR(Session& session) {
-    ColorTables& tables = session.colors;
-    std::string shown_path = package_file(session.paths, "database\\colors.win");
+void WINCOLR(const PathState& paths, ColorTables& tables, Console& console) {
+    std::string shown_path = package_file(paths, "database\\colors.win");
     LineReader file;
-    if (!file.open(package_file(session.paths, "database/colors.win"))) {
-        session.console->write_line(" Could not OPEN file=" + shown_path + ";");
-        session.console->stop("Missing file ..\\database\\colors.win in WINcolr", 1);
+    if (!file.open(package_file(paths, "database/colors.win"))) {
+        console.write_line(" Could not OPEN file=" + shown_path + ";");
+        console.stop("Missing file ..\\database\\colors.win in WINcolr", 1);
     }
     std::string_view line;
-    if (!file.next(line)) bad_colour_file(session, shown_path, 1, "the file is empty");
+    if (!file.next(line)) bad_colour_file(console, shown_path, 1, "the file is empty");
     ListReader list(file);
     list.statement();
     std::array<std::int32_t, 3> counts{-1, -1, -1};
     for (std::int32_t& count : counts) {
         ListResult result = list.integer(count);
         if (result != ListResult::ok || count < 0) {
-            bad_colour_file(session, shown_path, std::max(file.line_number(), 2L),
+            bad_colour_file(console, shown_path, std::max(file.line_number(), 2L),
                             "three counts expected: window colours, cities, contours");
         }
     }
@@ -62,28 +62,27 @@ void WINCOLR(Session& session) {
     constexpr std::array<const char*, 3> names{"window colour", "city", "contour"};
     for (std::size_t i = 0; i < 3; ++i) {
         if (counts[i] > capacities[i]) {
-            bad_colour_file(session, shown_path, file.line_number(),
+            bad_colour_file(console, shown_path, file.line_number(),
                             std::string("the ") + names[i] + " list holds at most " +
                                 std::to_string(capacities[i]) + " entries, not " +
                                 std::to_string(counts[i]));
         }
     }
-    read_colour_list(session, file, shown_path, counts[0], tables.WindowColourCodes,
+    read_colour_list(console, file, shown_path, counts[0], tables.WindowColourCodes,
                      tables.WindowColourNames, names[0]);
-    read_colour_list(session, file, shown_path, counts[1], tables.CityListCodes,
+    read_colour_list(console, file, shown_path, counts[1], tables.CityListCodes,
                      tables.CityListNames, names[1]);
-    read_colour_list(session, file, shown_path, counts[2], tables.ContourListCodes,
+    read_colour_list(console, file, shown_path, counts[2], tables.ContourListCodes,
                      tables.ContourListNames, names[2]);
     tables.WindowColourCount = counts[0];
     tables.CityListCount = counts[1];
     tables.ContourListCount = counts[2];
 }
 
-void DOSCOLR(Session& session) {
-    ColorTables& tables = session.colors;
+void DOSCOLR(const PathState& paths, ColorTables& tables, Console& console) {
     tables.DosColourCount = 0;
     LineReader file;
-    if (!file.open(package_file(session.paths, "database/colors.dat"))) return;
+    if (!file.open(package_file(paths, "database/colors.dat"))) return;
     std::string_view line;
     if (!file.next(line)) return;
     while (tables.DosColourCount < 20 && file.next(line)) {
@@ -96,12 +95,11 @@ void DOSCOLR(Session& session) {
         if (!fields.integer(5, code)) {
             // The list ends before a line whose colour number is not a number;
             // the user is told, the entries before it are used.
-            session.console->write_line(" Could not READ file=" +
-                                        package_file(session.paths, "database\\colors.dat") +
-                                        ";");
-            session.console->write_line(" line " + std::to_string(file.line_number()) +
-                                        ": the colour number in columns 7-11 is not a number");
-            session.console->pause(" ");
+            console.write_line(
+                " Could not READ file=" + package_file(paths, "database\\colors.dat") + ";");
+            console.write_line(" line " + std::to_string(file.line_number()) +
+                               ": the colour number in columns 7-11 is not a number");
+            console.pause(" ");
             return;
         }
         fields.skip(2);
@@ -113,15 +111,14 @@ void DOSCOLR(Session& session) {
     }
 }
 
-void R_SETUP(Session& session) {
-    WindowSettings& settings = session.window;
+void R_SETUP(const PathState& paths, WindowSettings& settings) {
     settings.MainColour = "white";
     settings.InputColour = "white";
     settings.ScrollFont = "default";
     settings.ScrollColumns = 77;
     settings.ScrollRows = 26;
     LineReader file;
-    if (!file.open(package_file(session.paths, "database\\setup.ini"))) return;
+    if (!file.open(package_file(paths, "database\\setup.ini"))) return;
     std::string_view line;
     while (file.next(line)) {
         FieldReader fields(line);

@@ -56,8 +56,7 @@ void setup_prepare(WindowSettings& settings) {
     settings.RowsEntry = std::max(settings.ScrollRows, lowest_rows);
 }
 
-int SETUP_OK(Session& session, std::optional<Message>& failure) {
-    WindowSettings& settings = session.window;
+CallbackResult SETUP_OK(PathState& paths, WindowSettings& settings, Console& console) {
     take_choice(setup_colour_list(), settings.MainChoice, settings.MainColour);
     take_choice(setup_colour_list(), settings.InputChoice, settings.InputColour);
     take_choice(setup_font_list(), settings.FontChoice, settings.ScrollFont);
@@ -65,31 +64,29 @@ int SETUP_OK(Session& session, std::optional<Message>& failure) {
     settings.RowsEntry = std::max(settings.RowsEntry, lowest_rows);
     settings.ScrollColumns = settings.ColumnsEntry;
     settings.ScrollRows = settings.RowsEntry;
-    failure = SETUP_SAVE(session);
+    return {0, SETUP_SAVE(paths, settings, console)};
+}
+
+int SETUP_NO() {
     return 0;
 }
 
-int SETUP_NO(Session&) {
-    return 0;
-}
-
-int SETUP_DEFAULT(Session& session, std::optional<Message>& failure) {
-    WindowSettings& settings = session.window;
+CallbackResult SETUP_DEFAULT(PathState& paths, WindowSettings& settings, Console& console) {
     settings.MainColour = "yellow";
     settings.InputColour = "green";
     settings.ScrollFont = "default";
     settings.ScrollColumns = 77;
     settings.ScrollRows = 26;
-    failure = SETUP_SAVE(session);
-    return 0;
+    return {0, SETUP_SAVE(paths, settings, console)};
 }
 
-std::optional<Message> SETUP_SAVE(Session& session) {
+std::optional<Message> SETUP_SAVE(PathState& paths, const WindowSettings& settings,
+                                  Console& console) {
     // The root is taken from the run directory as it stands before SET_RUN
     // normalises it again.
-    std::string path = package_file(session.paths, "database\\setup.ini");
-    SET_RUN(session);
-    WriteResult written = replace_file(path, setup_file_text(session.window));
+    std::string path = package_file(paths, "database\\setup.ini");
+    SET_RUN(paths, console);
+    WriteResult written = replace_file(path, setup_file_text(settings));
     if (written.ok) return std::nullopt;
     Message message;
     message.caption = "Could not SAVE setup file";

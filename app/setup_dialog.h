@@ -10,8 +10,11 @@
 #include <array>
 #include <optional>
 
+#include "app/color_tables.h"
+#include "app/path_state.h"
+#include "base/callback_result.h"
 #include "base/message.h"
-#include "app/session.h"
+#include "platform/console.h"
 
 namespace qor {
 
@@ -28,17 +31,21 @@ const std::array<Text<14>, 4>& setup_font_list();
 void setup_prepare(WindowSettings& settings);
 
 /// Accept: stores the choices (columns and rows raised to 60 and 10) and
-/// writes setup.ini. Returns 0 (the dialog closes); failure is set when
-/// setup.ini could not be written, the settings then stay in memory.
-int SETUP_OK(Session& session, std::optional<Message>& failure);
+/// writes setup.ini (SETUP_SAVE). The dialog closes (keepOpen 0); the message
+/// is set when setup.ini could not be written, the settings then stay in
+/// memory.
+CallbackResult SETUP_OK(PathState& paths, WindowSettings& settings, Console& console);
 /// Cancel: changes nothing. Returns 0.
-int SETUP_NO(Session& session);
+int SETUP_NO();
 /// Default: yellow main window, green input dialogs, the default font, 77
-/// columns and 26 rows, whatever the dialog shows; writes setup.ini. Returns 0.
-int SETUP_DEFAULT(Session& session, std::optional<Message>& failure);
+/// columns and 26 rows, whatever the dialog shows; writes setup.ini. The
+/// dialog closes; the message as for SETUP_OK.
+CallbackResult SETUP_DEFAULT(PathState& paths, WindowSettings& settings, Console& console);
 
-/// Makes the run directory current again and replaces setup.ini with the
-/// window settings. A message for the user when the file cannot be written.
-std::optional<Message> SETUP_SAVE(Session& session);
+/// Makes the run directory current again (SET_RUN, which reports on the
+/// console) and replaces setup.ini with the window settings. A message for the
+/// user when the file cannot be written.
+std::optional<Message> SETUP_SAVE(PathState& paths, const WindowSettings& settings,
+                                  Console& console);
 
 }  // namespace qor

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/setup_dialog.h"
+#include "toolkit/message_action.h"
 #include "toolkit/window_builder.h"
 
 namespace qor {
@@ -18,26 +19,26 @@ std::vector<std::string> items_of(const std::array<Text<Width>, Count>& list) {
 }  // namespace
 
 int SETUPCB(Session& session, QWidget* parent) {
+    PathState& paths = session.paths;
     WindowSettings& settings = session.window;
+    Console& console = *session.console;
     setup_prepare(settings);
 
     WindowBuilder dialog(parent, "SETUPCB");
     Window* window = dialog.window();
     // Accept and Default close the dialog even when setup.ini cannot be
     // written; the user is told, and the settings hold until the program ends.
-    auto saving = [&session, window](int (*action)(Session&, std::optional<Message>&)) {
-        return [&session, window, action] {
-            std::optional<Message> failure;
-            int result = action(session, failure);
-            if (failure) show_message(*failure, window);
-            return result;
-        };
+    auto saving = [&paths, &settings, &console,
+                   window](CallbackResult (*action)(PathState&, WindowSettings&, Console&)) {
+        return showing_message(window, [&paths, &settings, &console, action] {
+            return action(paths, settings, console);
+        });
     };
     const std::vector<std::string> colours = items_of(setup_colour_list());
 
     dialog.caption("Change SETUP colors and fonts").background(BACKGRND(settings));
     dialog.button("Accept", "SETUP_OK", saving(SETUP_OK), ButtonKind::default_button)
-        .button("Cancel", "SETUP_NO", [&session] { return SETUP_NO(session); });
+        .button("Cancel", "SETUP_NO", [] { return SETUP_NO(); });
     dialog.button("Default", "SETUP_DEFAULT", saving(SETUP_DEFAULT))
         .help("Default colors: MAIN(yellow)  INPUT(green)\nScroll: FONT(default)  77wide x 26high");
 

@@ -13,11 +13,36 @@ namespace {
 // The package root's own sub-directories: a run directory token naming one of
 // them (with the backslash after it) is taken to mean that package.
 constexpr std::array<std::string_view, 12> package_directories = {
-    "\\ANTENNAS\\", "\\AREADATA\\", "\\BIN_WIN\\", "\\COEFFS\\",   "\\DATABASE\\", "\\GEOCITY\\",
+    "\\ANTENNAS\\", "\\AREADATA\\", "\\BIN_WIN\\",  "\\COEFFS\\",   "\\DATABASE\\", "\\GEOCITY\\",
     "\\GEONATIO\\", "\\GEOSTATE\\", "\\HELP_WIN\\", "\\NEWS_WIN\\", "\\SAVED\\",    "\\USERDB\\"};
 
 bool accepted_model(const Text<6>& model) {
     return model == "TABLIN" || model == "HALDOR" || model == "MIRVEN";
+}
+
+void derive_from_file_name(PathState& paths) {
+    std::size_t backslash = paths.FileName.view().find('\\');
+    if (backslash != std::string_view::npos && backslash > 0) {
+        paths.SubDir = paths.FileName.view().substr(0, backslash);
+    }
+    int last = LCOUNT(paths.FileName, 30);
+    if (last - 2 < 1) return;
+    switch (paths.FileName.at1(last - 2)) {
+        case 'M':
+            paths.Model = "MIRVEN";
+            break;
+        case 'H':
+            paths.Model = "HALDOR";
+            break;
+        case 'T':
+            paths.Model = "TABLIN";
+            break;
+        case 'P':
+            paths.Model = "PARVIS";
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace
@@ -27,8 +52,8 @@ Text<64> command_token(const std::vector<std::string>& tokens, std::size_t index
     return Text<64>(tokens[index]);
 }
 
-void SET_RUN(Session& session) {
-    Text<50>& run = session.paths.RunDir;
+void SET_RUN(PathState& paths, Console& console) {
+    Text<50>& run = paths.RunDir;
     int length = LCOUNT(run, 50);
     std::string_view ending = length >= 4 ? run.sub(length - 3, length) : std::string_view();
     if (ending != "\\RUN" && ending != "\\run") {
@@ -45,13 +70,25 @@ void SET_RUN(Session& session) {
             break;
         }
         if (!found) {
-            session.console->write_line(" in SET_RUN, could not find RUN directory:");
-            session.console->write_line(" dir=" + std::string(run.sub(1, length)));
-            session.console->pause(" ");
+            console.write_line(" in SET_RUN, could not find RUN directory:");
+            console.write_line(" dir=" + std::string(run.sub(1, length)));
+            console.pause(" ");
             return;
         }
     }
     change_directory(run.sub(1, length));  // a failure here is not reported
+}
+
+void load_settings_files(Session& session) {
+    COLORDEF(session.paths, session.contours);
+    DOSCOLR(session.paths, session.colors, *session.console);
+    WINCOLR(session.paths, session.colors, *session.console);
+    R_SETUP(session.paths, session.window);
+}
+
+void prepare_main_window(Session& session) {
+    INITVAR(session.projections);
+    if (session.paths.FileName.at1(1) != ' ') derive_from_file_name(session.paths);
 }
 
 int run_startup(Session& session, const std::vector<std::string>& tokens,
@@ -62,7 +99,7 @@ int run_startup(Session& session, const std::vector<std::string>& tokens,
     paths.BrowseDir = paths.DataDir;
     session.catalog.Header = "";
     session.catalog.SelectedLine = "";
-    SET_RUN(session);
+    SET_RUN(paths, *session.console);
     paths.FileName = "";
     paths.SubDir = "";
 
@@ -81,30 +118,11 @@ int run_startup(Session& session, const std::vector<std::string>& tokens,
         session.console->stop("", 1);
     }
 
-    COLORDEF(session);
-    DOSCOLR(session);
-    WINCOLR(session);
-    R_SETUP(session);
+    load_settings_files(session);
 
     const Text<6> command_line_model = paths.Model;
     for (;;) {
-        INITVAR(session.projections);
-        if (paths.FileName.at1(1) != ' ') {
-            std::size_t backslash = paths.FileName.view().find('\\');
-            if (backslash != std::string_view::npos && backslash > 0) {
-                paths.SubDir = paths.FileName.view().substr(0, backslash);
-            }
-            int last = LCOUNT(paths.FileName, 30);
-            if (last - 2 >= 1) {
-                switch (paths.FileName.at1(last - 2)) {
-                    case 'M': paths.Model = "MIRVEN"; break;
-                    case 'H': paths.Model = "HALDOR"; break;
-                    case 'T': paths.Model = "TABLIN"; break;
-                    case 'P': paths.Model = "PARVIS"; break;
-                    default: break;
-                }
-            }
-        }
+        prepare_main_window(session);
         if (screen(session, command_line_model, paths.BrowseDir, paths.SubDir) != 1) return 0;
     }
 }

@@ -11,8 +11,20 @@
 namespace qor {
 
 /// Normalises PathState.RunDir so that it ends in \RUN and makes it the
-/// current directory; reports a run directory it cannot recognise.
-void SET_RUN(Session& session);
+/// current directory; reports a run directory it cannot recognise on the
+/// console.
+void SET_RUN(PathState& paths, Console& console);
+
+/// Loads the settings files in start-up's order: the default contour colours
+/// (colors.con), the DOS colour list (colors.dat), the dialog colour lists
+/// (colors.win) and the window settings (setup.ini).
+void load_settings_files(Session& session);
+
+/// What precedes every main window: fills the projection list and, when a
+/// grid file is current, takes the sub-directory from the file name (its part
+/// before the first backslash) and the prediction program from its suffix
+/// (the letter M, H, T or P before the "G?").
+void prepare_main_window(Session& session);
 
 /// Builds and runs the main window once: given the command-line model name,
 /// the browse directory and the sub-directory; returns 1 to build it again, 0

@@ -2,8 +2,8 @@
 #include <array>
 #include <limits>
 
-#include "base/fixed_record.h"
 #include "areadata/readers.h"
+#include "base/fixed_record.h"
 
 namespace qor {
 
@@ -44,9 +44,7 @@ std::string grid_path(const PathState& paths) {
            std::string(paths.FileName.trimmed());
 }
 
-std::optional<Message> READGRID(Session& session) {
-    const PathState& paths = session.paths;
-    GridFile& grid = session.grid;
+std::optional<Message> READGRID(const PathState& paths, GridFile& grid) {
     LineReader file;
     if (!file.open(grid_path(paths))) return open_error(paths);
 

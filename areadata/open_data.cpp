@@ -76,8 +76,7 @@ Message long_name_message(std::string_view path) {
     return message;
 }
 
-int OPENDATA(PathState& paths, std::optional<Message>& message) {
-    message.reset();
+CallbackResult OPENDATA(PathState& paths) {
     Text<128>& chosen = paths.ChosenFile;
     const int length = LCOUNT(chosen, 128);
     UCASE(chosen, length);
@@ -86,8 +85,7 @@ int OPENDATA(PathState& paths, std::optional<Message>& message) {
     // The two characters before the last one name the prediction program; a
     // path too short to hold them cannot name a grid file.
     if (length < 3 || !grid_suffix(chosen.sub(length - 2, length - 1))) {
-        message = suffix_message(path);
-        return 1;
+        return {1, suffix_message(path)};
     }
 
     const int data_position = find_position(chosen.view(), "\\AREADATA\\");
@@ -97,8 +95,7 @@ int OPENDATA(PathState& paths, std::optional<Message>& message) {
     const int root_position = inverse ? inverse_position : data_position;
     if (root_position == 0 ||
         chosen.sub(root_position + 10, length).find('\\') == std::string_view::npos) {
-        message = subdirectory_message(data_root, path);
-        return 1;
+        return {1, subdirectory_message(data_root, path)};
     }
 
     // The sub-directory and file name are the last two components; the
@@ -109,13 +106,12 @@ int OPENDATA(PathState& paths, std::optional<Message>& message) {
     // A longer name would be cut in FileName, and the readers, failing to
     // find the cut name, would end the program: refuse it here instead.
     if (name.size() > static_cast<std::size_t>(Text<30>::width)) {
-        message = long_name_message(path);
-        return 1;
+        return {1, long_name_message(path)};
     }
     paths.FileName = name;
     paths.DataDir = data_root;
     paths.NewFileChosen = 1;
-    return 0;
+    return {0, std::nullopt};
 }
 
 }  // namespace qor

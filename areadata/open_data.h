@@ -4,8 +4,9 @@
 #include <optional>
 #include <string_view>
 
-#include "base/message.h"
 #include "app/path_state.h"
+#include "base/callback_result.h"
+#include "base/message.h"
 
 namespace qor {
 
@@ -16,10 +17,10 @@ void choose_file(PathState& paths, std::string_view dialog_path);
 
 /// Decides whether PathState.ChosenFile can become the current grid file.
 /// ChosenFile is upper-cased in place. An accepted file sets DataDir, FileName
-/// and NewFileChosen and returns 0 (the main window closes and is rebuilt); a
-/// rejected one leaves them as they were, sets message to what the user must
-/// be shown and returns 1 (the main window stays open).
-int OPENDATA(PathState& paths, std::optional<Message>& message);
+/// and NewFileChosen and closes the main window (keepOpen 0), which is rebuilt;
+/// a rejected one leaves them as they were and keeps the main window open
+/// (keepOpen 1) with the message the user must be shown.
+CallbackResult OPENDATA(PathState& paths);
 
 /// The message for a file whose suffix names no prediction program's grid file.
 Message suffix_message(std::string_view path);

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <string>
 
-#include "base/fixed_record.h"
 #include "areadata/readers.h"
+#include "base/fixed_record.h"
 
 namespace qor {
 
@@ -59,9 +59,8 @@ std::optional<std::string> read_numbers(LineReader& file, PlotParameterEntry& en
 
 }  // namespace
 
-std::optional<Message> READGPH(Session& session) {
-    const PathState& paths = session.paths;
-    const GridFile& grid = session.grid;
+std::optional<Message> READGPH(const PathState& paths, const GridFile& grid,
+                               PlotParameterTable& table) {
     LineReader file;
     if (!file.open(package_file(paths, "DATABASE\\" + file_name(paths)))) {
         return failure(paths, "In zonegrfw/readGPH, could not OPEN");
@@ -78,14 +77,14 @@ std::optional<Message> READGPH(Session& session) {
 
     // Filled in a working table and stored only when the whole file has been
     // read, so that a refused file leaves the table as it was.
-    PlotParameterTable table;
+    PlotParameterTable read;
     std::int32_t count = 0;
     while (!ended && file.next(line)) {
         ++count;
         if (count > max_entries) {
             return failure(paths, "In zonegrfw/readGPH, exceeded dimension");
         }
-        PlotParameterEntry& entry = table.entries[static_cast<std::size_t>(count - 1)];
+        PlotParameterEntry& entry = read.entries[static_cast<std::size_t>(count - 1)];
         entry = PlotParameterEntry();
         entry.line = line;
         if (!file.next(line)) {
@@ -101,9 +100,9 @@ std::optional<Message> READGPH(Session& session) {
     }
     if (file.failed()) return failure(paths, "In zonegrfw/readGPH, READ error");
 
-    table.count = count;
+    read.count = count;
     for (std::size_t e = 0; e < static_cast<std::size_t>(count); ++e) {
-        PlotParameterEntry& entry = table.entries[e];
+        PlotParameterEntry& entry = read.entries[e];
         Text<6> name(entry.line.sub(1, 6));
         for (std::size_t k = 0; k < grid_count; ++k) {
             if (names[k] == name) {
@@ -113,7 +112,7 @@ std::optional<Message> READGPH(Session& session) {
             }
         }
     }
-    session.plotParameters = table;
+    table = read;
     return std::nullopt;
 }
 

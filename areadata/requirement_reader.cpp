@@ -1,7 +1,7 @@
 #include <string>
 
-#include "base/fixed_record.h"
 #include "areadata/readers.h"
+#include "base/fixed_record.h"
 #include "plotout/colour_codes.h"
 
 namespace qor {
@@ -71,8 +71,9 @@ std::string requirement_path(const PathState& paths) {
     return package_root(paths) + std::string(paths.DataDir.trimmed()) + "\\" + name;
 }
 
-std::optional<Message> READMAIN(Session& session) {
-    const PathState& paths = session.paths;
+std::optional<Message> READMAIN(PathState& paths, const ColorTables& tables, LayerSettings& layers,
+                                ParameterSelection& parameters, ContourSettings& contours,
+                                RequirementFile& requirement) {
     std::string path = requirement_path(paths);
     LineReader file;
     if (path.empty() || !file.open(path)) {
@@ -99,10 +100,10 @@ std::optional<Message> READMAIN(Session& session) {
         fields.skip(10);
         fields.text(70, colours);
     }
-    std::array<Text<6>, 6> layer_colors = session.layers.colors;
-    Text<12> city_file = session.layers.cityFile;
+    std::array<Text<6>, 6> layer_colors = layers.colors;
+    Text<12> city_file = layers.cityFile;
     const long before = file.line_number();
-    COL_FMT(session.colors, file, colours.view(), layer_colors, city_file);
+    COL_FMT(tables, file, colours.view(), layer_colors, city_file);
     if (colours.at1(10) == ':' && file.line_number() == before) return bad_line(paths, before + 1);
 
     std::int32_t count = 0;
@@ -117,13 +118,13 @@ std::optional<Message> READMAIN(Session& session) {
                                   " Parameter lines in");
     }
 
-    ParameterSelection selection = session.parameters;
-    ContourSettings contours = session.contours;
+    ParameterSelection selection = parameters;
+    ContourSettings levels_read = contours;
     for (std::size_t j = 0; j < max_parameters; ++j) {
         selection.names[j] = "";
-        contours.levelCount[j] = 0;
-        contours.levels[j].fill(-1.0f);
-        contours.colors[j].fill(-1);
+        levels_read.levelCount[j] = 0;
+        levels_read.levels[j].fill(-1.0f);
+        levels_read.colors[j].fill(-1);
     }
     selection.count = count;
 
@@ -139,14 +140,14 @@ std::optional<Message> READMAIN(Session& session) {
             return failure(paths, "In readmain, more than " + std::to_string(max_levels) +
                                       " levels in line " + std::to_string(number) + " of");
         }
-        auto& level = contours.levels[j];
-        auto& colour = contours.colors[j];
+        auto& level = levels_read.levels[j];
+        auto& colour = levels_read.colors[j];
         for (std::size_t i = 0; i < static_cast<std::size_t>(levels); ++i) {
             if (!fields.integer(3, colour[i])) return bad_line(paths, number);
             fields.skip(1);
             if (!fields.real(7, 2, level[i])) return bad_line(paths, number);
         }
-        contours.levelCount[j] = levels;
+        levels_read.levelCount[j] = levels;
         // One to six levels are widened to seven, the given ones at the top
         // and the free positions below them marked empty.
         if (levels >= 1 && levels <= 6) {
@@ -159,7 +160,7 @@ std::optional<Message> READMAIN(Session& session) {
                 level[i] = empty_level;
                 colour[i] = 15;
             }
-            contours.levelCount[j] = 7;
+            levels_read.levelCount[j] = 7;
         }
     }
 
@@ -191,19 +192,19 @@ std::optional<Message> READMAIN(Session& session) {
     }
     if (file.failed()) return bad_line(paths, file.line_number() + 1);
 
-    session.paths.Model = model;
-    session.layers.colors = layer_colors;
-    session.layers.cityFile = city_file;
-    session.parameters.count = selection.count;
-    session.parameters.names = selection.names;
-    session.contours.levelCount = contours.levelCount;
-    session.contours.levels = contours.levels;
-    session.contours.colors = contours.colors;
-    session.requirement.gridSize = kept.gridSize;
-    session.requirement.lineCount = kept.lineCount;
-    session.requirement.lines = kept.lines;
-    session.requirement.commentCount = kept.commentCount;
-    session.requirement.comments = kept.comments;
+    paths.Model = model;
+    layers.colors = layer_colors;
+    layers.cityFile = city_file;
+    parameters.count = selection.count;
+    parameters.names = selection.names;
+    contours.levelCount = levels_read.levelCount;
+    contours.levels = levels_read.levels;
+    contours.colors = levels_read.colors;
+    requirement.gridSize = kept.gridSize;
+    requirement.lineCount = kept.lineCount;
+    requirement.lines = kept.lines;
+    requirement.commentCount = kept.commentCount;
+    requirement.comments = kept.comments;
     return std::nullopt;
 }
 

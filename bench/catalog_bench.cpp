@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "base/fixed_record.h"
 #include "app/session.h"
+#include "base/fixed_record.h"
 #include "catalog/catalog_creation.h"
 #include "catalog/catalog_file.h"
 #include "catalog/catalog_windows.h"
@@ -127,7 +127,7 @@ void BM_CreateCatalog(benchmark::State& state) {
     qor::Session& session = package().use(state.range(0));
     QuietWindows windows;
     for (auto _ : state) {
-        qor::CREATECB(session, windows);
+        qor::CREATECB(session.paths, windows);
         benchmark::DoNotOptimize(windows.last);
     }
     if (windows.last.background != "green") state.SkipWithError("creation failed");
@@ -171,7 +171,7 @@ BENCHMARK(BM_BaselineReadAndTestGrids)
 void BM_SortCatalog(benchmark::State& state) {
     qor::Session& session = package().use(0);
     QuietWindows windows;
-    qor::CREATECB(session, windows);
+    qor::CREATECB(session.paths, windows);
     qor::CatalogList& catalog = session.catalog;
     std::string path;
     qor::Text<24> sortName;

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "base/fixed_record.h"
 #include "app/session.h"
 #include "areadata/readers.h"
+#include "base/fixed_record.h"
 #include "platform/paths.h"
 
 namespace {
@@ -134,7 +134,7 @@ void BM_READGRID(benchmark::State& state) {
     const Package& p = package();
     auto session = p.session(p.grid_13mb);
     for (auto _ : state) {
-        if (qor::READGRID(*session).has_value()) {
+        if (qor::READGRID(session->paths, session->grid).has_value()) {
             state.SkipWithError("READGRID failed");
             return;
         }
@@ -157,7 +157,7 @@ void BM_READGRID_100MB_PeakMemory(benchmark::State& state) {
     auto session = p.session(p.grid_100mb);
     const long before = peak_kilobytes();
     for (auto _ : state) {
-        if (qor::READGRID(*session).has_value()) {
+        if (qor::READGRID(session->paths, session->grid).has_value()) {
             state.SkipWithError("READGRID failed");
             return;
         }

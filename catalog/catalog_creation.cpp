@@ -131,8 +131,7 @@ Message catalog_create_failed_message(const std::string& path) {
     return message;
 }
 
-int CREATECB(Session& session, CatalogWindows& windows) {
-    const PathState& paths = session.paths;
+int CREATECB(const PathState& paths, CatalogWindows& windows) {
     const std::string path = catalog_path(paths);
     const bool existed = file_exists(path);
     if (!catalog_can_be_written(path)) {

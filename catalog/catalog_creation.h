@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/path_state.h"
 #include "base/message.h"
-#include "app/session.h"
 #include "catalog/catalog_windows.h"
 #include "platform/paths.h"
 
@@ -22,7 +22,7 @@ std::string create_catalog_label(const PathState& paths);
 /// ending with the confirmation box or the failure box. The catalog file is
 /// replaced atomically: when it cannot be written the old one stays whole.
 /// Changes no field of PathState or CatalogList. Always returns 1.
-int CREATECB(Session& session, CatalogWindows& windows);
+int CREATECB(const PathState& paths, CatalogWindows& windows);
 
 /// The catalog file's content for the listed names: line 1 (60 characters,
 /// sort name "Requirement Number"), the 93-character heading, one

@@ -24,10 +24,10 @@ std::vector<MessageLine> progress_lines(const CatalogProgress& progress) {
 
 // ------------------------------------------------------- requirement list --
 
-RequirementWindow::RequirementWindow(Session& session, CatalogWindows& windows,
-                                     const std::string& path, const Text<24>& sort)
-    : session_(session), windows_(windows) {
-    CatalogList& catalog = session.catalog;
+RequirementWindow::RequirementWindow(const PathState& paths, CatalogList& catalog,
+                                     CatalogWindows& windows, const std::string& path,
+                                     const Text<24>& sort)
+    : paths_(paths), catalog_(catalog), windows_(windows) {
     catalog.RequirementIndex = 0;
     caption = "Select requirement from:" + std::string(trim_right(path)) + " " +
               format_integer(catalog.Count, 4) + " requirements found";
@@ -38,53 +38,52 @@ RequirementWindow::RequirementWindow(Session& session, CatalogWindows& windows,
 }
 
 const Text<94>& RequirementWindow::header() const {
-    return session_.catalog.Header;
+    return catalog_.Header;
 }
 int RequirementWindow::count() const {
-    return session_.catalog.Count;
+    return catalog_.Count;
 }
 const Text<94>& RequirementWindow::line(int i) const {
     static const Text<94> none;
     if (i < 1 || i > std::min(count(), catalog_capacity)) return none;
-    return session_.catalog.Lines[static_cast<std::size_t>(i - 1)];
+    return catalog_.Lines[static_cast<std::size_t>(i - 1)];
 }
 int RequirementWindow::highlighted() const {
-    return session_.catalog.RequirementIndex;
+    return catalog_.RequirementIndex;
 }
 
 int RequirementWindow::select(int index) {
-    session_.catalog.RequirementIndex = index;
-    return REQ_DOUBLE_CLICK(session_.catalog, 0);
+    catalog_.RequirementIndex = index;
+    return REQ_DOUBLE_CLICK(catalog_, 0);
 }
 
 int RequirementWindow::double_click(int index) {
-    session_.catalog.RequirementIndex = index;
+    catalog_.RequirementIndex = index;
     accepted_ = true;
-    return REQ_DOUBLE_CLICK(session_.catalog, 1);
+    return REQ_DOUBLE_CLICK(catalog_, 1);
 }
 
 int RequirementWindow::accept() {
     accepted_ = true;
-    return REQ_SELECTED(session_.catalog);
+    return REQ_SELECTED(catalog_);
 }
 
 int RequirementWindow::sort(int key) {
     switch (key) {
         case 2:
-            return SORT_FTL(session_, windows_);
+            return SORT_FTL(paths_, catalog_, windows_);
         case 3:
-            return SORT_LFT(session_, windows_);
+            return SORT_LFT(paths_, catalog_, windows_);
         case 4:
-            return SORT_LTF(session_, windows_);
+            return SORT_LTF(paths_, catalog_, windows_);
         default:
-            return SORT_R(session_, windows_);
+            return SORT_R(paths_, catalog_, windows_);
     }
 }
 
 // ---------------------------------------------------------- grid-file list --
 
-GridWindow::GridWindow(Session& session, CatalogWindows& windows) : session_(session) {
-    CatalogList& catalog = session.catalog;
+GridWindow::GridWindow(CatalogList& catalog, CatalogWindows& windows) : catalog_(catalog) {
     catalog.GridIndex = 0;
     caption = "Select grid file to plot";
     smallerText = catalog_smaller_text(windows);
@@ -93,37 +92,37 @@ GridWindow::GridWindow(Session& session, CatalogWindows& windows) : session_(ses
 }
 
 const Text<94>& GridWindow::header() const {
-    return session_.catalog.Header;
+    return catalog_.Header;
 }
 const Text<94>& GridWindow::selectedLine() const {
-    return session_.catalog.SelectedLine;
+    return catalog_.SelectedLine;
 }
 int GridWindow::count() const {
-    return session_.catalog.GridCount;
+    return catalog_.GridCount;
 }
 const Text<90>& GridWindow::line(int i) const {
     static const Text<90> none;
     if (i < 1 || i > std::min(count(), 9)) return none;
-    return session_.catalog.GridLines[static_cast<std::size_t>(i - 1)];
+    return catalog_.GridLines[static_cast<std::size_t>(i - 1)];
 }
 int GridWindow::highlighted() const {
-    return session_.catalog.GridIndex;
+    return catalog_.GridIndex;
 }
 
 int GridWindow::select(int index) {
-    session_.catalog.GridIndex = index;
-    return GRID_DOUBLE_CLICK(session_.catalog, 0);
+    catalog_.GridIndex = index;
+    return GRID_DOUBLE_CLICK(catalog_, 0);
 }
 
 int GridWindow::double_click(int index) {
-    session_.catalog.GridIndex = index;
+    catalog_.GridIndex = index;
     accepted_ = true;
-    return GRID_DOUBLE_CLICK(session_.catalog, 1);
+    return GRID_DOUBLE_CLICK(catalog_, 1);
 }
 
 int GridWindow::accept() {
     accepted_ = true;
-    return GRID_SELECTED(session_.catalog);
+    return GRID_SELECTED(catalog_);
 }
 
 }  // namespace qor

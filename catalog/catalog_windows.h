@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "app/path_state.h"
 #include "base/message.h"
-#include "app/session.h"
+#include "catalog/catalog_list.h"
 
 namespace qor {
 
@@ -34,9 +35,10 @@ inline constexpr int catalog_list_width = 106;
 /// their column headings, bound to CatalogList.RequirementIndex.
 class RequirementWindow {
   public:
-    /// Sets CatalogList.RequirementIndex to 0 and computes the layout.
-    RequirementWindow(Session& session, CatalogWindows& windows, const std::string& path,
-                      const Text<24>& sortName);
+    /// Sets CatalogList.RequirementIndex to 0 and computes the layout. A sort
+    /// reads and rewrites the catalog of the paths' sub-directory.
+    RequirementWindow(const PathState& paths, CatalogList& catalog, CatalogWindows& windows,
+                      const std::string& path, const Text<24>& sortName);
 
     /// "Select requirement from:" + path + " " + count (I4) + " requirements found".
     std::string caption;
@@ -71,7 +73,8 @@ class RequirementWindow {
     bool accepted() const { return accepted_; }
 
   private:
-    Session& session_;
+    const PathState& paths_;
+    CatalogList& catalog_;
     CatalogWindows& windows_;
     bool accepted_ = false;
 };
@@ -83,7 +86,7 @@ class RequirementWindow {
 class GridWindow {
   public:
     /// Sets CatalogList.GridIndex to 0 and computes the layout.
-    GridWindow(Session& session, CatalogWindows& windows);
+    GridWindow(CatalogList& catalog, CatalogWindows& windows);
 
     std::string caption;
     bool smallerText = false;
@@ -106,7 +109,7 @@ class GridWindow {
     bool accepted() const { return accepted_; }
 
   private:
-    Session& session_;
+    CatalogList& catalog_;
     bool accepted_ = false;
 };
 

@@ -62,13 +62,12 @@ Message grid_not_calculated_message(const PathState& paths, const Text<12>& grid
     return message;
 }
 
-int grid_file_step(Session& session, CatalogWindows& windows, const Text<94>& line,
-                   GridStep variant) {
-    CatalogList& catalog = session.catalog;
-    READ_GRIDS(session.paths, catalog, line);
+int grid_file_step(PathState& paths, CatalogList& catalog, CatalogWindows& windows,
+                   const Text<94>& line, GridStep variant) {
+    READ_GRIDS(paths, catalog, line);
     catalog.GridIndex = 1;
     if (variant == GridStep::new_group || catalog.GridCount != 1) {
-        GridWindow window(session, windows);
+        GridWindow window(catalog, windows);
         windows.run_grid_window(window);
         // "Exit" chooses nothing, whatever line was highlighted.
         if (!window.accepted()) return 1;
@@ -78,23 +77,23 @@ int grid_file_step(Session& session, CatalogWindows& windows, const Text<94>& li
     const Text<90>& chosen = catalog.GridLines[static_cast<std::size_t>(catalog.GridIndex - 1)];
     const Text<12> name = grid_name_of(chosen);
     if (chosen.sub(13, 18) == "=(file") {
-        windows.show_message(grid_not_calculated_message(session.paths, name));
+        windows.show_message(grid_not_calculated_message(paths, name));
         return 1;
     }
-    session.paths.FileName = std::string(session.paths.SubDir.trimmed()) + "\\" + name.str();
-    session.paths.NewFileChosen = 1;
+    paths.FileName = std::string(paths.SubDir.trimmed()) + "\\" + name.str();
+    paths.NewFileChosen = 1;
     return 0;
 }
 
-int NEW_GROUP_CB(Session& session, CatalogWindows& windows) {
-    if (session.catalog.SelectedLine.sub(1, 10) == std::string_view("          ")) {
+int NEW_GROUP_CB(PathState& paths, CatalogList& catalog, CatalogWindows& windows) {
+    if (catalog.SelectedLine.sub(1, 10) == std::string_view("          ")) {
         windows.show_message(no_group_message());
-        session.paths.NewFileChosen = 0;
+        paths.NewFileChosen = 0;
         return 1;
     }
-    const Text<94> line = session.catalog.SelectedLine;
-    int result = grid_file_step(session, windows, line, GridStep::new_group);
-    if (result == 1) session.paths.NewFileChosen = 0;
+    const Text<94> line = catalog.SelectedLine;
+    int result = grid_file_step(paths, catalog, windows, line, GridStep::new_group);
+    if (result == 1) paths.NewFileChosen = 0;
     return result;
 }
 

@@ -3,8 +3,9 @@
 // that offers them, and "New Group", which offers them again for the
 // requirement accepted last.
 
+#include "app/path_state.h"
 #include "base/message.h"
-#include "app/session.h"
+#include "catalog/catalog_list.h"
 #include "catalog/catalog_windows.h"
 
 namespace qor {
@@ -35,12 +36,12 @@ enum class GridStep {
 /// choose one and makes it the current grid file. 0 when a file was chosen
 /// (PathState.FileName = SubDir\name, NewFileChosen = 1), else 1. Closing the
 /// window by "&Exit" chooses nothing.
-int grid_file_step(Session& session, CatalogWindows& windows, const Text<94>& line,
-                   GridStep variant);
+int grid_file_step(PathState& paths, CatalogList& catalog, CatalogWindows& windows,
+                   const Text<94>& line, GridStep variant);
 
 /// Menu "&New Group": the grid-file step for the requirement accepted last.
 /// 0 when a grid file was chosen, else 1 with NewFileChosen cleared.
-int NEW_GROUP_CB(Session& session, CatalogWindows& windows);
+int NEW_GROUP_CB(PathState& paths, CatalogList& catalog, CatalogWindows& windows);
 
 /// "No initial grid file has been selected".
 Message no_group_message();

@@ -59,57 +59,57 @@ int REQ_DOUBLE_CLICK(CatalogList& catalog, int itemChosen) {
     return 1 - itemChosen;
 }
 
-int sort_command(Session& session, CatalogWindows& windows, int key) {
+int sort_command(const PathState& paths, CatalogList& catalog, CatalogWindows& windows, int key) {
     std::string path;
     Text<24> sortName;
-    CatalogReadOutcome outcome = READ_CATALOG_FILE(session.paths, session.catalog, path, sortName);
+    CatalogReadOutcome outcome = READ_CATALOG_FILE(paths, catalog, path, sortName);
     if (outcome != CatalogReadOutcome::read) {
         windows.show_message(catalog_error(outcome, path));
         return 0;
     }
     if (key < 1 || key > 4) key = 1;
     sortName = sort_names[static_cast<std::size_t>(key - 1)];
-    SORT_CATALOG_FILE(session.catalog, sortName);
-    WriteResult written = WRITE_CATALOG_FILE(session.catalog, path, sortName);
+    SORT_CATALOG_FILE(catalog, sortName);
+    WriteResult written = WRITE_CATALOG_FILE(catalog, path, sortName);
     if (!written.ok) {
         // The old file is whole; the window closes and the command ends.
         windows.show_message(catalog_write_error(path, written.error));
         return 0;
     }
-    session.catalog.RequirementIndex = -1;
+    catalog.RequirementIndex = -1;
     return 0;
 }
 
-int SORT_R(Session& session, CatalogWindows& windows) {
-    return sort_command(session, windows, 1);
+int SORT_R(const PathState& paths, CatalogList& catalog, CatalogWindows& windows) {
+    return sort_command(paths, catalog, windows, 1);
 }
-int SORT_FTL(Session& session, CatalogWindows& windows) {
-    return sort_command(session, windows, 2);
+int SORT_FTL(const PathState& paths, CatalogList& catalog, CatalogWindows& windows) {
+    return sort_command(paths, catalog, windows, 2);
 }
-int SORT_LFT(Session& session, CatalogWindows& windows) {
-    return sort_command(session, windows, 3);
+int SORT_LFT(const PathState& paths, CatalogList& catalog, CatalogWindows& windows) {
+    return sort_command(paths, catalog, windows, 3);
 }
-int SORT_LTF(Session& session, CatalogWindows& windows) {
-    return sort_command(session, windows, 4);
+int SORT_LTF(const PathState& paths, CatalogList& catalog, CatalogWindows& windows) {
+    return sort_command(paths, catalog, windows, 4);
 }
 
-int OPCAT_CB(Session& session, CatalogWindows& windows) {
-    CatalogList& catalog = session.catalog;
+int OPCAT_CB(PathState& paths, CatalogList& catalog, CatalogWindows& windows) {
     for (;;) {
         std::string path;
         Text<24> sortName;
-        CatalogReadOutcome outcome = READ_CATALOG_FILE(session.paths, catalog, path, sortName);
+        CatalogReadOutcome outcome = READ_CATALOG_FILE(paths, catalog, path, sortName);
         if (outcome != CatalogReadOutcome::read) {
             windows.show_message(catalog_error(outcome, path));
             return 1;
         }
-        RequirementWindow window(session, windows, path, sortName);
+        RequirementWindow window(paths, catalog, windows, path, sortName);
         windows.run_requirement_window(window);
         if (catalog.RequirementIndex < 0) continue;  // a sort rewrote the catalog: show it again
         // "Exit", or a sort that failed: nothing is chosen, whatever was highlighted.
         if (!window.accepted()) return 1;
         if (catalog.RequirementIndex < 1 || catalog.RequirementIndex > catalog.Count) return 1;
-        return grid_file_step(session, windows, catalog.SelectedLine, GridStep::from_catalog);
+        return grid_file_step(paths, catalog, windows, catalog.SelectedLine,
+                              GridStep::from_catalog);
     }
 }
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "app/path_state.h"
 #include "base/message.h"
-#include "app/session.h"
 #include "catalog/catalog_file.h"
 #include "catalog/catalog_windows.h"
 
@@ -16,7 +16,7 @@ namespace qor {
 /// FileName set, NewFileChosen 1: the main window closes and is rebuilt), else 1.
 /// Closing the requirement window by "&Exit" ends the command with nothing
 /// chosen, whatever line was highlighted.
-int OPCAT_CB(Session& session, CatalogWindows& windows);
+int OPCAT_CB(PathState& paths, CatalogList& catalog, CatalogWindows& windows);
 
 /// "&Accept" of the requirement window: copies the highlighted line into
 /// CatalogList.SelectedLine when one is highlighted. Returns 0.
@@ -29,13 +29,13 @@ int REQ_DOUBLE_CLICK(CatalogList& catalog, int itemChosen);
 
 /// The four items of "Sort by:": read the catalog afresh, sort it by the
 /// command's sort name, rewrite the file, set RequirementIndex to -1. Return 0.
-int SORT_R(Session& session, CatalogWindows& windows);
-int SORT_FTL(Session& session, CatalogWindows& windows);
-int SORT_LFT(Session& session, CatalogWindows& windows);
-int SORT_LTF(Session& session, CatalogWindows& windows);
+int SORT_R(const PathState& paths, CatalogList& catalog, CatalogWindows& windows);
+int SORT_FTL(const PathState& paths, CatalogList& catalog, CatalogWindows& windows);
+int SORT_LFT(const PathState& paths, CatalogList& catalog, CatalogWindows& windows);
+int SORT_LTF(const PathState& paths, CatalogList& catalog, CatalogWindows& windows);
 
 /// The sort command of a key (1 to 4), as SORT_R to SORT_LTF.
-int sort_command(Session& session, CatalogWindows& windows, int key);
+int sort_command(const PathState& paths, CatalogList& catalog, CatalogWindows& windows, int key);
 
 /// The box for a catalog that cannot be opened, or read, or rewritten.
 Message catalog_open_error(const std::string& path);

@@ -59,42 +59,49 @@ std::string plot_request_text(const PathState& paths, const GridFile& grid) {
     return text;
 }
 
-bool GH_EXEC(Session& session, const PlotCommand& command, int wait,
+bool GH_EXEC(Console& console, const PlotCommand& command, int wait,
              const std::function<void()>& yield) {
     StartedProcess process = start_program(command.arguments, command.directory, wait != 0, yield);
     if (process.started) return true;
-    session.console->write_line(" MyCreateProcess error in gh_exec during:");
-    session.console->write_line(command.text);
-    session.console->pause(" ");
+    console.write_line(" MyCreateProcess error in gh_exec during:");
+    console.write_line(command.text);
+    console.pause(" ");
     return false;
 }
 
-bool plot_to(Session& session, PlotTarget target, std::optional<Message>& message) {
-    message = WRITMAIN(session);
+bool plot_to(const PlotRecords& plot, Console& console, PlotTarget target,
+             std::optional<Message>& message) {
+    message = WRITMAIN(plot);
     if (message) return false;
-    if (!replace_file(plot_request_path(session.paths),
-                      plot_request_text(session.paths, session.grid))
-             .ok) {
+    if (!replace_file(plot_request_path(plot.paths), plot_request_text(plot.paths, plot.grid)).ok) {
         message = button_message("In " + std::string(action_name(target)) +
                                  ", could not WRITE\n..\\RUN\\" + std::string(request_name));
         return false;
     }
-    return GH_EXEC(session, plot_command(session.paths, target), 0);
+    return GH_EXEC(console, plot_command(plot.paths, target), 0);
 }
 
-int TOWINDOW(Session& session, std::optional<Message>& message) {
-    plot_to(session, PlotTarget::window, message);
-    return 1;
+namespace {
+
+// The menu actions keep the main window open whatever happens.
+CallbackResult plot_action(const PlotRecords& plot, Console& console, PlotTarget target) {
+    CallbackResult result;
+    plot_to(plot, console, target, result.message);
+    return result;
 }
 
-int TOPRINTER(Session& session, std::optional<Message>& message) {
-    plot_to(session, PlotTarget::printer, message);
-    return 1;
+}  // namespace
+
+CallbackResult TOWINDOW(const PlotRecords& plot, Console& console) {
+    return plot_action(plot, console, PlotTarget::window);
 }
 
-int TOSCREEN(Session& session, std::optional<Message>& message) {
-    plot_to(session, PlotTarget::dos_screen, message);
-    return 1;
+CallbackResult TOPRINTER(const PlotRecords& plot, Console& console) {
+    return plot_action(plot, console, PlotTarget::printer);
+}
+
+CallbackResult TOSCREEN(const PlotRecords& plot, Console& console) {
+    return plot_action(plot, console, PlotTarget::dos_screen);
 }
 
 }  // namespace qor

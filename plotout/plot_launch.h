@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "base/callback_result.h"
 #include "base/message.h"
-#include "app/session.h"
+#include "platform/console.h"
+#include "plotout/requirement_writer.h"
 
 namespace qor {
 
@@ -43,19 +45,20 @@ std::string plot_request_text(const PathState& paths, const GridFile& grid);
 /// during:" and the command line to the standard output window and pauses.
 /// With wait non-zero it returns when the program has ended, calling yield
 /// while it waits. True when the program was started.
-bool GH_EXEC(Session& session, const PlotCommand& command, int wait,
+bool GH_EXEC(Console& console, const PlotCommand& command, int wait,
              const std::function<void()>& yield = {});
 
 /// One plot action: rewrites the requirement file, writes zonegrfx.dat and
-/// starts the map program. When a file cannot be written, message is set to
-/// what the user must be shown and nothing is started. True when the program
-/// was started.
-bool plot_to(Session& session, PlotTarget target, std::optional<Message>& message);
+/// starts the map program (a failed start is reported on the console). When a
+/// file cannot be written, message is set to what the user must be shown and
+/// nothing is started. True when the program was started.
+bool plot_to(const PlotRecords& plot, Console& console, PlotTarget target,
+             std::optional<Message>& message);
 
-/// The "Plot to" menu actions Window, Printer and DOS screen. Each returns 1
-/// (the main window stays open); message is set when it must be shown.
-int TOWINDOW(Session& session, std::optional<Message>& message);
-int TOPRINTER(Session& session, std::optional<Message>& message);
-int TOSCREEN(Session& session, std::optional<Message>& message);
+/// The "Plot to" menu actions Window, Printer and DOS screen. The main window
+/// stays open (keepOpen 1); the message is set when it must be shown.
+CallbackResult TOWINDOW(const PlotRecords& plot, Console& console);
+CallbackResult TOPRINTER(const PlotRecords& plot, Console& console);
+CallbackResult TOSCREEN(const PlotRecords& plot, Console& console);
 
 }  // namespace qor

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "base/fixed_record.h"
 #include "app/settings_files.h"
+#include "base/fixed_record.h"
 #include "platform/paths.h"
 
 namespace qor {
@@ -29,14 +29,12 @@ std::string printer_setup_line(const PrinterPlacement& placement) {
         .str();
 }
 
-void PRINTER_SETUP_READ(Session& session) {
-    PrinterPlacement& placement = session.printer;
+void PRINTER_SETUP_READ(const PathState& paths, PrinterPlacement& placement) {
     LineReader file;
     std::string_view line;
     // An empty or all-blank line holds no settings, although its blank fields
     // would read as zeros.
-    if (!file.open(printer_setup_path(session.paths)) || !file.next(line) ||
-        trim_right(line).empty()) {
+    if (!file.open(printer_setup_path(paths)) || !file.next(line) || trim_right(line).empty()) {
         set_defaults(placement);
         return;
     }
@@ -52,21 +50,22 @@ void PRINTER_SETUP_READ(Session& session) {
     }
 }
 
-std::optional<Message> PRINTER_SETUP_SAVE(const Session& session) {
-    std::string content = printer_setup_line(session.printer) + std::string(line_end());
-    if (replace_file(printer_setup_path(session.paths), content).ok) return std::nullopt;
+std::optional<Message> PRINTER_SETUP_SAVE(const PathState& paths,
+                                          const PrinterPlacement& placement) {
+    std::string content = printer_setup_line(placement) + std::string(line_end());
+    if (replace_file(printer_setup_path(paths), content).ok) return std::nullopt;
     return button_message("In printer_setup_save, could not WRITE\n..\\RUN\\print_a.ini");
 }
 
-PrinterSetupCopy printer_setup_begin(Session& session) {
-    R_SETUP(session);
-    PRINTER_SETUP_READ(session);
-    const PrinterPlacement& placement = session.printer;
+PrinterSetupCopy printer_setup_begin(const PathState& paths, WindowSettings& settings,
+                                     PrinterPlacement& placement) {
+    R_SETUP(paths, settings);
+    PRINTER_SETUP_READ(paths, placement);
     return {placement.border, placement.scale, placement.xOffset, placement.yOffset};
 }
 
-int PRINTER_SETUP_OK(Session& session, PrinterSetupCopy& copy, std::optional<Message>& message) {
-    PrinterPlacement& placement = session.printer;
+CallbackResult PRINTER_SETUP_OK(const PathState& paths, PrinterPlacement& placement,
+                                PrinterSetupCopy& copy) {
     placement.border = copy.border;
     // "Not above zero" rather than "zero or less", so that a value that is no
     // number at all becomes the full size too.
@@ -81,18 +80,16 @@ int PRINTER_SETUP_OK(Session& session, PrinterSetupCopy& copy, std::optional<Mes
         placement.xOffset = 0.0f;
         placement.yOffset = 0.0f;
     }
-    message = PRINTER_SETUP_SAVE(session);
+    return {0, PRINTER_SETUP_SAVE(paths, placement)};
+}
+
+int PRINTER_SETUP_NO() {
     return 0;
 }
 
-int PRINTER_SETUP_NO(Session&) {
-    return 0;
-}
-
-int PRINTER_SETUP_DEFAULT(Session& session, std::optional<Message>& message) {
-    set_defaults(session.printer);
-    message = PRINTER_SETUP_SAVE(session);
-    return 0;
+CallbackResult PRINTER_SETUP_DEFAULT(const PathState& paths, PrinterPlacement& placement) {
+    set_defaults(placement);
+    return {0, PRINTER_SETUP_SAVE(paths, placement)};
 }
 
 }  // namespace qor

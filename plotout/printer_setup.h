@@ -7,8 +7,11 @@
 #include <optional>
 #include <string>
 
+#include "app/color_tables.h"
+#include "app/path_state.h"
+#include "base/callback_result.h"
 #include "base/message.h"
-#include "app/session.h"
+#include "plotout/printer_placement.h"
 
 namespace qor {
 
@@ -31,26 +34,31 @@ std::string printer_setup_line(const PrinterPlacement& placement);
 
 /// Fills the placement from print_a.ini; the defaults when the file is missing
 /// or its line cannot be read as an integer and three numbers.
-void PRINTER_SETUP_READ(Session& session);
+void PRINTER_SETUP_READ(const PathState& paths, PrinterPlacement& placement);
 
 /// Replaces print_a.ini with the placement's line. On failure the old file is
 /// left as it was and the message to show is returned.
-std::optional<Message> PRINTER_SETUP_SAVE(const Session& session);
+std::optional<Message> PRINTER_SETUP_SAVE(const PathState& paths,
+                                          const PrinterPlacement& placement);
 
 /// What the dialog starts from: the window settings reloaded (R_SETUP), the
 /// placement read from print_a.ini, and the working copy of its four fields.
-PrinterSetupCopy printer_setup_begin(Session& session);
+PrinterSetupCopy printer_setup_begin(const PathState& paths, WindowSettings& settings,
+                                     PrinterPlacement& placement);
 
 /// Accept: stores the copy (a scale of 0 or less becomes 1.0; a scale not below
-/// the single-precision 0.99 zeroes both offsets) and saves the file. message
-/// is set when the file could not be written. Returns 0 (the dialog closes).
-int PRINTER_SETUP_OK(Session& session, PrinterSetupCopy& copy, std::optional<Message>& message);
+/// the single-precision 0.99 zeroes both offsets) and saves the file. The
+/// dialog closes (keepOpen 0); the message is set when the file could not be
+/// written.
+CallbackResult PRINTER_SETUP_OK(const PathState& paths, PrinterPlacement& placement,
+                                PrinterSetupCopy& copy);
 
 /// Cancel: nothing changes. Returns 0.
-int PRINTER_SETUP_NO(Session& session);
+int PRINTER_SETUP_NO();
 
 /// Default: border 1, scale 1.0, no offsets, saved at once whatever the copy
-/// shows. Returns 0.
-int PRINTER_SETUP_DEFAULT(Session& session, std::optional<Message>& message);
+/// shows. The dialog closes; the message is set when the file could not be
+/// written.
+CallbackResult PRINTER_SETUP_DEFAULT(const PathState& paths, PrinterPlacement& placement);
 
 }  // namespace qor

@@ -2,38 +2,30 @@
 
 #include "app/main_window.h"
 #include "plotout/printer_setup.h"
+#include "toolkit/message_action.h"
 #include "toolkit/window_builder.h"
 
 namespace qor {
 
-int PRINTER_SETUP(Session& session, QWidget* parent) {
-    PrinterSetupCopy copy = printer_setup_begin(session);
+int PRINTER_SETUP(const PathState& paths, WindowSettings& settings, PrinterPlacement& placement,
+                  QWidget* parent) {
+    PrinterSetupCopy copy = printer_setup_begin(paths, settings, placement);
 
     WindowBuilder b(parent, "PRINTER_SETUP");
     Window* window = b.window();
-    // A file that cannot be written is reported over the dialog before it closes.
-    auto report = [window](const std::optional<Message>& message) {
-        if (message) show_message(*message, window);
-    };
 
     b.caption("Change Area Coverage Printer SETUP information");
-    b.background(BACKGRND(session.window));
-    b.button(
-         "Accept", "PRINTER_SETUP_OK",
-         [&session, &copy, report] {
-             std::optional<Message> message;
-             const int result = PRINTER_SETUP_OK(session, copy, message);
-             report(message);
-             return result;
-         },
-         ButtonKind::default_button)
-        .button("Cancel", "PRINTER_SETUP_NO", [&session] { return PRINTER_SETUP_NO(session); });
-    b.button("Default", "PRINTER_SETUP_DEFAULT", [&session, report] {
-         std::optional<Message> message;
-         const int result = PRINTER_SETUP_DEFAULT(session, message);
-         report(message);
-         return result;
-     }).help("Default (Draw Border, Scale=1.0, Offset=0,0)");
+    b.background(BACKGRND(settings));
+    // A file that cannot be written is reported over the dialog before it closes.
+    const auto accept = [&paths, &placement, &copy] {
+        return PRINTER_SETUP_OK(paths, placement, copy);
+    };
+    const auto defaults = [&paths, &placement] { return PRINTER_SETUP_DEFAULT(paths, placement); };
+    b.button("Accept", "PRINTER_SETUP_OK", showing_message(window, accept),
+             ButtonKind::default_button)
+        .button("Cancel", "PRINTER_SETUP_NO", [] { return PRINTER_SETUP_NO(); });
+    b.button("Default", "PRINTER_SETUP_DEFAULT", showing_message(window, defaults))
+        .help("Default (Draw Border, Scale=1.0, Offset=0,0)");
 
     // The labels were padded for a fixed-pitch font: a tab position lines the
     // fields up in the proportional one.

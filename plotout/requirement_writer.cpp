@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/fixed_record.h"
 #include "areadata/readers.h"
+#include "base/fixed_record.h"
 #include "platform/paths.h"
 #include "plotout/colour_codes.h"
 
@@ -52,26 +52,26 @@ void end_line(std::string& text, std::string_view line) {
 
 }  // namespace
 
-std::optional<Message> requirement_file_text(const Session& session, std::string& text) {
+std::optional<Message> requirement_file_text(const PlotRecords& plot, std::string& text) {
     text.clear();
     std::array<Text<6>, 5> names;
     Text<20> contourText;
-    COL_CVT(session.colors, session.layers.colors, names, contourText);
+    COL_CVT(plot.colors, plot.layers.colors, names, contourText);
 
-    end_line(text, RecordWriter().literal("Model    :").text(session.paths.Model.view(), 6).str());
+    end_line(text, RecordWriter().literal("Model    :").text(plot.paths.Model.view(), 6).str());
     RecordWriter colours;
     colours.literal("Colors   :");
     for (const Text<6>& name : names) colours.text(name.view(), 6).literal("   :");
     colours.literal(contourText.trimmed());
     end_line(text, colours.str());
     end_line(text,
-             RecordWriter().literal("Cities   :").text(session.layers.cityFile.view(), 12).str());
+             RecordWriter().literal("Cities   :").text(plot.layers.cityFile.view(), 12).str());
 
     // The count written must match the Parameter lines that follow it.
-    const int count = std::clamp<int>(session.parameters.count, 0, max_slots);
+    const int count = std::clamp<int>(plot.parameters.count, 0, max_slots);
     end_line(text, RecordWriter().literal("Nparms   :").integer(count, 5).str());
 
-    const ContourSettings& contours = session.contours;
+    const ContourSettings& contours = plot.contours;
     for (int slot = 0; slot < count; ++slot) {
         const auto index = static_cast<std::size_t>(slot);
         const int positions = std::clamp<int>(contours.levelCount[index], 0, max_levels);
@@ -89,23 +89,23 @@ std::optional<Message> requirement_file_text(const Session& session, std::string
             std::string value = format_real(levels[i], 7, 2);
             if (value.find('*') != std::string::npos) {
                 text.clear();
-                return button_message(
-                    "In writmain, could not WRITE\n" + shown_file(session.paths) +
-                    "\nContour level " + shown_level(levels[i]) + " of parameter " +
-                    shown_name(session.parameters.names[index]) + " does not fit in 7 columns");
+                return button_message("In writmain, could not WRITE\n" + shown_file(plot.paths) +
+                                      "\nContour level " + shown_level(levels[i]) +
+                                      " of parameter " + shown_name(plot.parameters.names[index]) +
+                                      " does not fit in 7 columns");
             }
             pairs.integer(colors[i], 3).blanks(1).literal(value);
             ++written;
         }
         end_line(text, RecordWriter()
                            .literal("Parameter:")
-                           .text(session.parameters.names[index].view(), 6)
+                           .text(plot.parameters.names[index].view(), 6)
                            .integer(written, 4)
                            .literal(pairs.str())
                            .str());
     }
 
-    const RequirementFile& requirement = session.requirement;
+    const RequirementFile& requirement = plot.requirement;
     const int kept = std::clamp<int>(requirement.lineCount, 0, max_kept_lines);
     for (std::size_t i = 0; i < static_cast<std::size_t>(kept); ++i) {
         end_line(text, requirement.lines[i].trimmed());
@@ -113,12 +113,12 @@ std::optional<Message> requirement_file_text(const Session& session, std::string
     return std::nullopt;
 }
 
-std::optional<Message> WRITMAIN(const Session& session) {
-    std::string path = requirement_path(session.paths);
-    if (path.empty()) return write_failure(session.paths);
+std::optional<Message> WRITMAIN(const PlotRecords& plot) {
+    std::string path = requirement_path(plot.paths);
+    if (path.empty()) return write_failure(plot.paths);
     std::string text;
-    if (std::optional<Message> refused = requirement_file_text(session, text)) return refused;
-    if (!replace_file(path, text).ok) return write_failure(session.paths);
+    if (std::optional<Message> refused = requirement_file_text(plot, text)) return refused;
+    if (!replace_file(path, text).ok) return write_failure(plot.paths);
     return std::nullopt;
 }
 

@@ -4,12 +4,12 @@
 
 namespace qor {
 
-void COLORDEF(Session& session) {
+void COLORDEF(const PathState& paths, ContourSettings& contours) {
     constexpr std::array<std::int32_t, 7> built_in{10, 9, 14, 13, 3, 7, 15};
-    std::array<std::int32_t, 7>& colours = session.contours.defaultColors;
+    std::array<std::int32_t, 7>& colours = contours.defaultColors;
     colours = built_in;
     LineReader file;
-    if (!file.open(package_file(session.paths, "database\\colors.con"))) return;
+    if (!file.open(package_file(paths, "database\\colors.con"))) return;
     ListReader list(file);
     list.statement();
     std::array<std::int32_t, 7> read = built_in;

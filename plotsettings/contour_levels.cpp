@@ -94,9 +94,7 @@ bool is_angle_name(const Text<6>& name) {
 }
 
 // The lines that tell which parameter is missing and what the table holds.
-void report_missing(Session& session, const Text<6>& name) {
-    const PlotParameterTable& table = session.plotParameters;
-    Console& console = *session.console;
+void report_missing(const PlotParameterTable& table, Console& console, const Text<6>& name) {
     console.write_line(RecordWriter().literal(" parms=").text(name.view(), 6).str());
     console.write_line(RecordWriter().literal(" npltparms=").integer(table.count, 5).str());
     const int entries = std::clamp(table.count, 0, static_cast<std::int32_t>(table.entries.size()));
@@ -120,25 +118,25 @@ const PlotParameterEntry* find_plot_parameter(const PlotParameterTable& table,
     return nullptr;
 }
 
-void AUTOCON(Session& session, Text<6>& name, std::int32_t& count, LevelArray& levels,
-             ColourArray& colors) {
-    const PlotParameterEntry* entry = find_plot_parameter(session.plotParameters, name);
+void AUTOCON(const PlotParameterTable& table, const DefaultColours& defaults, Console& console,
+             Text<6>& name, std::int32_t& count, LevelArray& levels, ColourArray& colors) {
+    const PlotParameterEntry* entry = find_plot_parameter(table, name);
     if (entry == nullptr && is_angle_name(name)) {
         name = "ANGLE ";
-        entry = find_plot_parameter(session.plotParameters, name);
+        entry = find_plot_parameter(table, name);
     }
     if (entry == nullptr) {
         // The slot keeps its name and shows seven empty levels, so that the user
         // can still choose another parameter instead of losing the session.
-        report_missing(session, name);
+        report_missing(table, console, name);
         count = 0;
-        GETLEVEL(session, 0.0f, 0.0f, 0, count, levels, colors);
+        GETLEVEL(defaults, 0.0f, 0.0f, 0, count, levels, colors);
     } else {
         const float low = entry->minimum * entry->scale;
         const float high = entry->maximum * entry->scale;
         count = std::clamp(entry->valueCount, 0, static_cast<std::int32_t>(entry->values.size()));
         std::copy_n(entry->values.begin(), count, levels.begin());
-        GETLEVEL(session, low, high, entry->method, count, levels, colors);
+        GETLEVEL(defaults, low, high, entry->method, count, levels, colors);
     }
     for (std::size_t j = static_cast<std::size_t>(count); j < levels.size(); ++j) {
         levels[j] = 0.0f;
@@ -146,7 +144,7 @@ void AUTOCON(Session& session, Text<6>& name, std::int32_t& count, LevelArray& l
     }
 }
 
-void GETLEVEL(const Session& session, float low, float high, std::int32_t method,
+void GETLEVEL(const DefaultColours& defaults, float low, float high, std::int32_t method,
               std::int32_t& count, LevelArray& levels, ColourArray& colors) {
     switch (method) {
         case 1:
@@ -166,7 +164,7 @@ void GETLEVEL(const Session& session, float low, float high, std::int32_t method
     for (std::size_t j = static_cast<std::size_t>(count); j < 7; ++j) levels[j] = empty_level;
     count = 7;
     SORTX(count, levels.data());
-    std::copy_n(session.contours.defaultColors.begin(), 7, colors.begin());
+    std::copy_n(defaults.begin(), 7, colors.begin());
 }
 
 void SORTX(std::int32_t count, float* values) {

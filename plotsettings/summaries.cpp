@@ -49,10 +49,10 @@ void SET_PARAMS(const ParameterSelection& selection, Text<50>& text) {
     text = cells.str();
 }
 
-void SET_LAYERS(const Session& session, const LayerSettings& layers, Text<160>& text) {
+void SET_LAYERS(const ColorTables& tables, const LayerSettings& layers, Text<160>& text) {
     std::array<Text<6>, 5> names;
     Text<20> contourText;
-    COL_CVT(session.colors, layers.colors, names, contourText);
+    COL_CVT(tables, layers.colors, names, contourText);
     RecordWriter summary;
     summary.text("  Grid    Countries  Zones  Cities  MainBeam  Contours", 78).literal("\r\n");
     summary.blanks(3).text(names[layer_grid].view(), 6);
@@ -64,21 +64,22 @@ void SET_LAYERS(const Session& session, const LayerSettings& layers, Text<160>& 
     text = summary.str();
 }
 
-void SET_CONT(Session& session, int /*slot*/, Text<6>& name, std::int32_t count, LevelArray& levels,
+void SET_CONT(const PlotParameterTable& table, const DefaultColours& defaults, Console& console,
+              int /*slot*/, Text<6>& name, std::int32_t count, LevelArray& levels,
               const ColourArray& colors, char* block) {
     std::fill_n(block, block_width, ' ');
     if (name == Text<6>()) {
         line_break_at(block, 79);
         return;
     }
-    const std::string range = range_text(session.plotParameters, name);
+    const std::string range = range_text(table, name);
 
     LevelArray shown_levels{};
     ColourArray shown_colors{};
     const char* method = "Auto";
     if (count == 0) {
         std::int32_t auto_count = 0;
-        AUTOCON(session, name, auto_count, shown_levels, shown_colors);
+        AUTOCON(table, defaults, console, name, auto_count, shown_levels, shown_colors);
     } else {
         method = "Defined";
         // The stored levels stay sorted from here on; each position keeps its colour.
@@ -98,13 +99,14 @@ void SET_CONT(Session& session, int /*slot*/, Text<6>& name, std::int32_t count,
     line_break_at(block, 79);
 }
 
-void SET_CONTOURS(Session& session, Text<800>& text) {
+void SET_CONTOURS(const PlotParameterTable& table, ParameterSelection& selection,
+                  ContourSettings& contours, Console& console, Text<800>& text) {
     Text<800> summary;
     for (std::size_t i = 0; i < slots; ++i) {
         char* block = summary.data() + block_width * i;
-        SET_CONT(session, static_cast<int>(i + 1), session.parameters.names[i],
-                 session.contours.levelCount[i], session.contours.levels[i],
-                 session.contours.colors[i], block);
+        SET_CONT(table, contours.defaultColors, console, static_cast<int>(i + 1),
+                 selection.names[i], contours.levelCount[i], contours.levels[i], contours.colors[i],
+                 block);
         if (i + 1 < slots) line_break_at(block, block_width - 1);
     }
     text = summary;

@@ -3,8 +3,11 @@
 
 #include <cstdint>
 
-#include "app/session.h"
+#include "app/color_tables.h"
 #include "plotsettings/contour_levels.h"
+#include "plotsettings/contour_settings.h"
+#include "plotsettings/layer_settings.h"
+#include "plotsettings/parameter_selection.h"
 
 namespace qor {
 
@@ -12,16 +15,19 @@ namespace qor {
 void SET_PARAMS(const ParameterSelection& selection, Text<50>& text);
 
 /// The heading line and the converted layer names (two display lines).
-void SET_LAYERS(const Session& session, const LayerSettings& layers, Text<160>& text);
+void SET_LAYERS(const ColorTables& tables, const LayerSettings& layers, Text<160>& text);
 
 /// One slot's 160-character block (written at block[0..159]). slot is 1-based.
-/// name may be rewritten to "ANGLE " by the automatic levels; user-defined
-/// levels are sorted in place.
-void SET_CONT(Session& session, int slot, Text<6>& name, std::int32_t count, LevelArray& levels,
+/// The range and the automatic levels come from the plot parameter table (a
+/// parameter it lacks is reported on the console). name may be rewritten to
+/// "ANGLE " by the automatic levels; user-defined levels are sorted in place.
+void SET_CONT(const PlotParameterTable& table, const DefaultColours& defaults, Console& console,
+              int slot, Text<6>& name, std::int32_t count, LevelArray& levels,
               const ColourArray& colors, char* block);
 
-/// Rebuilds the whole 800-character contour summary from ParameterSelection
-/// and ContourSettings.
-void SET_CONTOURS(Session& session, Text<800>& text);
+/// Rebuilds the whole 800-character contour summary from the selection's
+/// names and the contour settings (SET_CONT for each slot).
+void SET_CONTOURS(const PlotParameterTable& table, ParameterSelection& selection,
+                  ContourSettings& contours, Console& console, Text<800>& text);
 
 }  // namespace qor

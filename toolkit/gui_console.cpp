@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 
 #include "base/text.h"
-#include "toolkit/window_builder.h"
+#include "toolkit/message_box.h"
 
 namespace qor {
 

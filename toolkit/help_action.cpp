@@ -4,9 +4,8 @@
 #include <QFile>
 #include <QUrl>
 
-#include "app/help_contents.h"
 #include "platform/paths.h"
-#include "toolkit/window_builder.h"
+#include "toolkit/message_box.h"
 
 namespace qor {
 
@@ -27,20 +26,15 @@ void set_document_opener(DocumentOpener replacement) {
     opener() = std::move(replacement);
 }
 
-bool open_help_contents(std::string_view help_file, QWidget* parent) {
-    HelpContents contents = help_contents(help_file);
-    if (contents.missing) {
-        show_message(*contents.missing, parent);
-        return false;
-    }
-    std::string native = native_path(contents.file);
+bool open_help_file(std::string_view file, QWidget* parent) {
+    std::string native = native_path(file);
     bool opened = opener() ? opener()(native) : open_with_desktop(native);
     if (opened) return true;
     Message message;
     message.caption = "Could not OPEN help file";
     message.background = "red";
     message.lines.push_back(MessageLine{
-        false, {{"No viewer could open the help file=", ""}, {contents.file, "white"}}});
+        false, {{"No viewer could open the help file=", ""}, {std::string(file), "white"}}});
     message.button = "OK";
     show_message(message, parent);
     return false;

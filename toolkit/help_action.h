@@ -1,5 +1,5 @@
 #pragma once
-// Help, Contents: opens the help file with the desktop's viewer.
+// Help, Contents: opens a help file with the desktop's viewer.
 
 #include <functional>
 #include <string>
@@ -16,9 +16,9 @@ using DocumentOpener = std::function<bool(const std::string& native_path)>;
 /// opener restores the desktop's.
 void set_document_opener(DocumentOpener opener);
 
-/// Shows the help file's contents: help_file (package form, "...\qorplot.hlp")
-/// when it exists, else the HTML page beside it; otherwise, or when the desktop
-/// cannot open it, a message box over parent says so. True when it was opened.
-bool open_help_contents(std::string_view help_file, QWidget* parent);
+/// Opens the help file given by its package path with the desktop's viewer;
+/// when the desktop cannot open it, a message box over parent says so. True
+/// when it was opened.
+bool open_help_file(std::string_view file, QWidget* parent);
 
 }  // namespace qor

@@ -26,113 +26,33 @@
 // back to the field at once.
 //
 // Texts are latin-1 bytes, as in the records; they become QStrings here.
+//
+// The builder's header also brings the rest of the window layer that a view
+// uses beside it: the window itself, the Qt text and colour conversions, the
+// message box and the standard dialogs.
 
 #include <QColor>
-#include <QDialog>
 #include <QFont>
-#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "base/message.h"
 #include "base/text.h"
+#include "toolkit/message_box.h"
+#include "toolkit/qt_conversions.h"
+#include "toolkit/standard_dialogs.h"
+#include "toolkit/window.h"
 
-class QLabel;
-class QMenu;
 class QMenuBar;
 
 namespace qor {
 
 class FormatLayout;
-
-/// A callback of a button, menu item or list: 1 keeps the window open, 0 closes it.
-using Callback = std::function<int()>;
-/// Reads a bound field's current text (latin-1; CR LF or LF separate lines).
-using TextGetter = std::function<std::string()>;
-/// Reads a bound list's current items.
-using ItemsGetter = std::function<std::vector<std::string>()>;
-
-/// Latin-1 bytes to a QString and back (characters beyond latin-1 become '?').
-QString qt_text(std::string_view latin1);
-std::string latin1_text(const QString& text);
-
-/// The colour a colour name stands for ("white", "YELLOW", "red", "Gray", ...;
-/// case does not matter). Invalid when the name is not known.
-QColor colour_by_name(std::string_view name);
-
-/// The font family a requested family is drawn with: "Courier New" and
-/// "Courier" map to the metric-compatible "Liberation Mono".
-QString font_family(std::string_view family);
-
-/// A window built by WindowBuilder. Runs modally (run_modal) or stays open
-/// while the program works (show_modeless). Escape does not close it; its
-/// callbacks and its close box do. With QOR_SCREENSHOT_DIR set in the
-/// environment, each window saves a picture of itself there as
-/// <objectName>.png shortly after it is first shown.
-class Window : public QDialog {
-    Q_OBJECT
-  public:
-    explicit Window(QWidget* parent = nullptr);
-    ~Window() override;
-
-    using QDialog::update;  // the widget's own repaint stays reachable
-
-    /// Repaints the controls bound under that objectName (the system's
-    /// WINDOW_UPDATE# on one field). Returns how many were repainted.
-    int update(const QString& name);
-    /// Repaints every bound control and re-evaluates every menu state.
-    void refresh();
-
-    /// Shows the window modally and returns when it has been closed.
-    void run_modal();
-    /// Shows the window and returns at once; it stays open until close_window().
-    void show_modeless();
-    /// Closes the window (what a callback returning 0 does).
-    void close_window();
-    /// True after the window has been closed by any means.
-    bool was_closed() const { return closed_; }
-
-    /// The help text the "Input Help: " area shows now.
-    QString shown_help() const;
-    /// The layout options given with style().
-    bool no_border() const { return no_border_; }
-    bool maximised() const { return maximise_; }
-
-    /// Saves a picture of the window as it is drawn now; false on failure.
-    bool save_picture(const QString& file) const;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void done(int result) override;
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-  private:
-    friend class WindowBuilder;
-    struct Binding {
-        QPointer<QObject> control;
-        std::function<void()> repaint;
-    };
-    void show_help_of(QObject* control);
-    void add_binding(QObject* control, std::function<void()> repaint);
-    void add_help(QObject* control, const QString& help);
-    void run_callback(const Callback& callback);
-
-    std::vector<Binding> bindings_;
-    std::vector<std::pair<QPointer<QObject>, QString>> helps_;
-    QLabel* help_label_ = nullptr;
-    bool closed_ = false;
-    bool no_border_ = false;
-    bool maximise_ = false;
-    bool shown_once_ = false;
-};
 
 /// How a button behaves.
 enum class ButtonKind {
@@ -290,6 +210,8 @@ class WindowBuilder {
 
   private:
     FormatLayout* layout() const;
+    /// The window's menu bar, made with the first menu.
+    QMenuBar* menu_bar();
     QFont current_font() const;
     void add_widget(QWidget* widget, bool is_text);
     void apply_control_background(QWidget* widget);
@@ -312,21 +234,5 @@ class WindowBuilder {
 /// an item (double click or Enter: 1) rather than a change of the highlighted
 /// line (0): the "LISTBOX_ITEM_SELECTED" query. 0 outside a list callback.
 int listbox_item_selected();
-
-/// Shows a message modally: caption, background, the exclamation icon, its
-/// coloured lines and a centred default button carrying the message's label.
-void show_message(const Message& message, QWidget* parent);
-
-/// Lets the window layer process the waiting window messages once.
-void YIELDIT();
-
-/// The standard file-open dialog. start is the package path of the start
-/// folder followed by the file pattern shown first
-/// ("\opt\qor\AREADATA\SUB\*.HG?"); filters are (label, patterns) pairs,
-/// patterns separated by blanks. Returns the chosen file's native path, or
-/// nothing when the user cancelled.
-std::optional<std::string> open_file_dialog(
-    QWidget* parent, std::string_view title,
-    const std::vector<std::pair<std::string, std::string>>& filters, std::string_view start);
 
 }  // namespace qor

@@ -7,9 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "base/fixed_record.h"
 #include "app/session.h"
 #include "app/startup.h"
+#include "base/fixed_record.h"
 #include "catalog/catalog_creation.h"
 #include "catalog/catalog_file.h"
 #include "catalog/grid_list.h"
@@ -98,7 +98,7 @@ std::optional<std::string> use_tokens(Session& session, const Arguments& argumen
     paths.RunDir = command_line_path(command_token(arguments, 0).trimmed());
     paths.DataDir = "AREADATA";
     paths.BrowseDir = "AREADATA";
-    SET_RUN(session);
+    SET_RUN(paths, *session.console);
     std::string_view run = paths.RunDir.trimmed();
     if (run.size() < 4 || upper(std::string(run.substr(run.size() - 4))) != "\\RUN") {
         return "could not find RUN directory: " + arguments[0];
@@ -187,7 +187,7 @@ int catalog_command(const Arguments& arguments) {
     ToolWindows windows;
 
     if (action == "create") {
-        CREATECB(*session, windows);
+        CREATECB(session->paths, windows);
         bool created = !windows.messages.empty() && windows.messages.back().background == "green";
         for (const Message& message : windows.messages) {
             print_message(created ? stdout : stderr, message);
@@ -199,7 +199,7 @@ int catalog_command(const Arguments& arguments) {
 
     int key = parse_sort_key(arguments[4]);
     if (key == 0) return fail("unknown sort key '" + arguments[4] + "'");
-    sort_command(*session, windows, key);
+    sort_command(session->paths, session->catalog, windows, key);
     for (const Message& message : windows.messages) print_message(stderr, message);
     if (session->catalog.RequirementIndex != -1) return 1;
     std::printf("Sorted by: %s\n",

@@ -3,11 +3,9 @@
 #include <filesystem>
 
 #include "app/main_window.h"
-#include "app/settings_files.h"
 #include "app/startup.h"
 #include "areadata/open_data.h"
 #include "platform/paths.h"
-#include "plotsettings/contour_colours.h"
 
 namespace qor::tool {
 
@@ -29,33 +27,6 @@ bool ends_in_run(std::string_view path) {
     std::string tail(path.substr(path.size() - 4));
     UCASE(tail.data(), 4);
     return tail == "\\RUN";
-}
-
-// The sub-directory and the prediction program follow from the current file
-// name, as the start-up loop derives them before each main window.
-void derive_from_file_name(PathState& paths) {
-    std::size_t backslash = paths.FileName.view().find('\\');
-    if (backslash != std::string_view::npos && backslash > 0) {
-        paths.SubDir = paths.FileName.view().substr(0, backslash);
-    }
-    int last = LCOUNT(paths.FileName, 30);
-    if (last - 2 < 1) return;
-    switch (paths.FileName.at1(last - 2)) {
-        case 'M':
-            paths.Model = "MIRVEN";
-            break;
-        case 'H':
-            paths.Model = "HALDOR";
-            break;
-        case 'T':
-            paths.Model = "TABLIN";
-            break;
-        case 'P':
-            paths.Model = "PARVIS";
-            break;
-        default:
-            break;
-    }
 }
 
 }  // namespace
@@ -85,9 +56,9 @@ std::optional<std::string> open_grid_file(Session& session, const std::string& g
         return "the path " + chosen + " is longer than 128 characters";
     }
     choose_file(paths, chosen);
-    std::optional<Message> rejected;
-    if (OPENDATA(paths, rejected) != 0) {
-        return rejected ? message_text(*rejected) : "the file cannot be opened: " + chosen;
+    if (const CallbackResult opened = OPENDATA(paths); opened.keepOpen != 0) {
+        return opened.message ? message_text(*opened.message)
+                              : "the file cannot be opened: " + chosen;
     }
 
     std::string run;
@@ -106,15 +77,13 @@ std::optional<std::string> open_grid_file(Session& session, const std::string& g
     }
     paths.RunDir = run;
     paths.BrowseDir = "AREADATA";
-    SET_RUN(session);
+    SET_RUN(paths, *session.console);
     if (!ends_in_run(paths.RunDir.trimmed())) return "could not find RUN directory: " + run;
 
-    COLORDEF(session);
-    DOSCOLR(session);
-    WINCOLR(session);
-    R_SETUP(session);
-    INITVAR(session.projections);
-    derive_from_file_name(paths);
+    // From here on the file is made current as the program's start-up and
+    // window loop make it current before they build the main window.
+    load_settings_files(session);
+    prepare_main_window(session);
     if (std::optional<Message> failure = load_current_file(session)) {
         return message_text(*failure);
     }

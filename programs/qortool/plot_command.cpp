@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "app/main_window.h"
 #include "app/session.h"
 #include "plotout/plot_launch.h"
 #include "programs/qortool/commands.h"
@@ -80,7 +81,7 @@ int plot_command(const Arguments& arguments) {
     }
     std::optional<Message> message;
     // A failed start has already written its lines to standard output.
-    if (!plot_to(session, *target, message)) {
+    if (!plot_to(plot_records(session), *session.console, *target, message)) {
         return fail(message ? message_text(*message) : "the map program could not be started");
     }
     std::printf("%s\n", qor::plot_command(session.paths, *target).text.c_str());

@@ -30,7 +30,7 @@ TEST_F(SettingsFilesTest, ColorsWinFillsTheThreeListsInFileOrder) {
                lines({"heading", " 3, 1 2", "Ignore Ignore", "0=Blck Black     x", "1=Red  Red",
                       "0=BLCK Black (upper case)   x", "0=BLCK Black with shading",
                       "4=Shad Shading", "not read"}));
-    WINCOLR(*session);
+    WINCOLR(session->paths, session->colors, *session->console);
     const ColorTables& t = session->colors;
     EXPECT_TRUE(console.events.empty());
     ASSERT_EQ(t.WindowColourCount, 3);
@@ -63,7 +63,7 @@ TEST_F(SettingsFilesTest, ColorsWinThatCannotBeReadStopsNamingTheLine) {
     for (const BadColorsWin& c : cases) {
         console.events.clear();
         write_file(dir / "database/colors.win", c.content);
-        EXPECT_THROW(WINCOLR(*session), ProgramStopped);
+        EXPECT_THROW(WINCOLR(session->paths, session->colors, *session->console), ProgramStopped);
         ASSERT_EQ(console.events.size(), 3u) << c.content;
         EXPECT_EQ(
             console.events[0],
@@ -75,7 +75,7 @@ TEST_F(SettingsFilesTest, ColorsWinThatCannotBeReadStopsNamingTheLine) {
 
 TEST_F(SettingsFilesTest, ColorsDatKeepsAtMostTwentyEntries) {
     write_file(dir / "database/colors.dat", "heading only\n");
-    DOSCOLR(*session);
+    DOSCOLR(session->paths, session->colors, *session->console);
     EXPECT_EQ(session->colors.DosColourCount, 0);
 
     std::string content = "first name, code, second name\n";
@@ -89,7 +89,7 @@ TEST_F(SettingsFilesTest, ColorsDatKeepsAtMostTwentyEntries) {
                    "\n";
     }
     write_file(dir / "database/colors.dat", content);
-    DOSCOLR(*session);
+    DOSCOLR(session->paths, session->colors, *session->console);
     const ColorTables& t = session->colors;
     ASSERT_EQ(t.DosColourCount, 20);
     EXPECT_EQ(t.DosFirstNames[19].view(), "col19 ");
@@ -100,7 +100,7 @@ TEST_F(SettingsFilesTest, ColorsDatKeepsAtMostTwentyEntries) {
 TEST_F(SettingsFilesTest, ColorsDatEndsItsListBeforeALineThatCannotBeRead) {
     write_file(dir / "database/colors.dat",
                lines({"h", "black     0  0=Blck", "red     one  1=Red "}));
-    DOSCOLR(*session);
+    DOSCOLR(session->paths, session->colors, *session->console);
     EXPECT_EQ(session->colors.DosColourCount, 1);
     ASSERT_EQ(console.events.size(), 3u);
     EXPECT_EQ(console.events[1], " line 3: the colour number in columns 7-11 is not a number");
@@ -110,8 +110,8 @@ TEST_F(SettingsFilesTest, ColorsDatEndsItsListBeforeALineThatCannotBeRead) {
 TEST_F(SettingsFilesTest, MissingColorsDatAndSetupIniGiveDefaults) {
     session->colors.DosColourCount = 5;
     session->window.MainColour = "black";
-    DOSCOLR(*session);
-    R_SETUP(*session);
+    DOSCOLR(session->paths, session->colors, *session->console);
+    R_SETUP(session->paths, session->window);
     EXPECT_EQ(session->colors.DosColourCount, 0);
     EXPECT_EQ(session->window.MainColour.view(), "white ");
     EXPECT_EQ(session->window.InputColour.view(), "white ");
@@ -125,7 +125,7 @@ TEST_F(SettingsFilesTest, SetupIniAppliesKnownKeysExactlyAndTheLastLineWins) {
     write_file(dir / "database/setup.ini",
                lines({"main      black", "MAIN      black", "SUBWINDOW yellowgreen",
                       "MAIN      gray", "SCROLL    100.40Courier New", "OTHER     x"}));
-    R_SETUP(*session);
+    R_SETUP(session->paths, session->window);
     const WindowSettings& w = session->window;
     EXPECT_EQ(w.MainColour.view(), "gray  ");
     EXPECT_EQ(w.InputColour.view(), "yellow");
@@ -137,7 +137,7 @@ TEST_F(SettingsFilesTest, SetupIniAppliesKnownKeysExactlyAndTheLastLineWins) {
 TEST_F(SettingsFilesTest, AnUnreadableScrollLineChangesNoneOfItsFields) {
     write_file(dir / "database/setup.ini",
                "SCROLL    1x0.40Courier New\r\nSCROLL    080.ABfixed\r\n");
-    R_SETUP(*session);
+    R_SETUP(session->paths, session->window);
     EXPECT_EQ(session->window.ScrollColumns, 77);
     EXPECT_EQ(session->window.ScrollRows, 26);
     EXPECT_EQ(session->window.ScrollFont.view(), padded("default", 14));
@@ -150,25 +150,25 @@ TEST_F(SettingsFilesTest, SetupFileTextReadsBackAsWritten) {
         testing::written("MAIN      white \nSUBWINDOW white \nSCROLL    077.26default       \n"));
     write_file(dir / "database/setup.ini", setup_file_text(defaults));
     session->window.ScrollColumns = 1;
-    R_SETUP(*session);
+    R_SETUP(session->paths, session->window);
     EXPECT_EQ(setup_file_text(session->window), setup_file_text(defaults));
 }
 
 TEST_F(SettingsFilesTest, ColorsConGivesSevenColoursOrTheBuiltInOnes) {
     const std::array<std::int32_t, 7> built_in{10, 9, 14, 13, 3, 7, 15};
-    COLORDEF(*session);
+    COLORDEF(session->paths, session->contours);
     EXPECT_EQ(session->contours.defaultColors, built_in);
 
     write_file(dir / "database/colors.con", "1 2 3\n4,5\n6 7 8 9\n");
-    COLORDEF(*session);
+    COLORDEF(session->paths, session->contours);
     EXPECT_EQ(session->contours.defaultColors, (std::array<std::int32_t, 7>{1, 2, 3, 4, 5, 6, 7}));
 
     write_file(dir / "database/colors.con", "1 2 3\n");  // too short: none of them is taken
-    COLORDEF(*session);
+    COLORDEF(session->paths, session->contours);
     EXPECT_EQ(session->contours.defaultColors, built_in);
 
     write_file(dir / "database/colors.con", "1 2 3 red 5 6 7\n");
-    COLORDEF(*session);
+    COLORDEF(session->paths, session->contours);
     EXPECT_EQ(session->contours.defaultColors, built_in);
 }
 

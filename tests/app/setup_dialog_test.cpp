@@ -24,6 +24,8 @@ class SetupDialogTest : public ::testing::Test {
         testing::use_package(*session, dir / "RUN", console);
     }
     std::string setup_ini() { return read_file(dir / "database/setup.ini"); }
+    CallbackResult accept() { return SETUP_OK(session->paths, session->window, console); }
+    CallbackResult defaults() { return SETUP_DEFAULT(session->paths, session->window, console); }
 
     TempDir dir;
     std::unique_ptr<Session> session = std::make_unique<Session>();
@@ -82,9 +84,9 @@ TEST_F(SetupDialogTest, AcceptStoresTheChoicesAndWritesSetupIni) {
         settings.FontChoice = row.font;
         settings.ColumnsEntry = row.columns;
         settings.RowsEntry = row.rows;
-        std::optional<Message> failure;
-        EXPECT_EQ(SETUP_OK(*session, failure), 0);
-        EXPECT_FALSE(failure.has_value());
+        const CallbackResult result = accept();
+        EXPECT_EQ(result.keepOpen, 0);
+        EXPECT_FALSE(result.message.has_value());
         EXPECT_EQ(setup_ini(), testing::written(row.file));
         EXPECT_EQ(setup_file_text(settings), testing::written(row.file));
     }
@@ -98,9 +100,9 @@ TEST_F(SetupDialogTest, DefaultIgnoresTheDialogAndWritesYellowGreenAndTheDefault
     settings.MainChoice = 3;
     settings.FontChoice = 4;
     settings.ColumnsEntry = 100;
-    std::optional<Message> failure;
-    EXPECT_EQ(SETUP_DEFAULT(*session, failure), 0);
-    EXPECT_FALSE(failure.has_value());
+    const CallbackResult result = defaults();
+    EXPECT_EQ(result.keepOpen, 0);
+    EXPECT_FALSE(result.message.has_value());
     EXPECT_EQ(setup_ini(), testing::written("MAIN      yellow\nSUBWINDOW green \nSCROLL    "
                                             "077.26default       \n"));
     EXPECT_EQ(settings.MainColour.view(), "yellow");
@@ -110,7 +112,7 @@ TEST_F(SetupDialogTest, DefaultIgnoresTheDialogAndWritesYellowGreenAndTheDefault
 TEST_F(SetupDialogTest, CancelChangesNothingAndWritesNoFile) {
     session->window.MainChoice = 2;
     session->window.ColumnsEntry = 100;
-    EXPECT_EQ(SETUP_NO(*session), 0);
+    EXPECT_EQ(SETUP_NO(), 0);
     EXPECT_EQ(session->window.MainColour.view(), "white ");
     EXPECT_EQ(session->window.ScrollColumns, 77);
     EXPECT_FALSE(std::filesystem::exists(dir / "database/setup.ini"));
@@ -118,8 +120,7 @@ TEST_F(SetupDialogTest, CancelChangesNothingAndWritesNoFile) {
 
 TEST_F(SetupDialogTest, SavingMakesTheRunDirectoryCurrentAgain) {
     ASSERT_TRUE(change_directory(to_package_path(dir.path())));
-    std::optional<Message> failure;
-    SETUP_DEFAULT(*session, failure);
+    defaults();
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(dir / "RUN"));
 }
 
@@ -131,15 +132,16 @@ TEST_F(SetupDialogTest, ASetupIniThatCannotBeWrittenIsReportedAndTheSettingsStay
     session->window.FontChoice = 1;
     session->window.ColumnsEntry = 80;
     session->window.RowsEntry = 30;
-    std::optional<Message> failure;
-    EXPECT_EQ(SETUP_OK(*session, failure), 0);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->caption, "Could not SAVE setup file");
-    EXPECT_EQ(failure->background, "red");
-    EXPECT_EQ(failure->button, "OK");
+    const CallbackResult result = accept();
+    EXPECT_EQ(result.keepOpen, 0);
+    ASSERT_TRUE(result.message.has_value());
+    const Message& failure = *result.message;
+    EXPECT_EQ(failure.caption, "Could not SAVE setup file");
+    EXPECT_EQ(failure.background, "red");
+    EXPECT_EQ(failure.button, "OK");
     std::string path = to_package_path(dir.path()) + "\\database\\setup.ini";
-    EXPECT_NE(failure->text().find("Could not write file=" + path), std::string::npos)
-        << failure->text();
+    EXPECT_NE(failure.text().find("Could not write file=" + path), std::string::npos)
+        << failure.text();
     EXPECT_EQ(session->window.MainColour.view(), "blue  ");
     EXPECT_EQ(session->window.ScrollColumns, 80);
     EXPECT_EQ(read_file(dir / "database"), "a file where the directory should be\n");

@@ -33,7 +33,7 @@ struct Package {
         testing::make_minimal_package(dir.path());
         testing::use_package(*session, dir / "RUN", console);
         if (!setup_ini.empty()) write_file(dir / "database/setup.ini", setup_ini);
-        R_SETUP(*session);
+        R_SETUP(session->paths, session->window);
     }
     std::string setup_ini() const { return read_file(dir / "database/setup.ini"); }
 };

@@ -157,7 +157,7 @@ TEST_F(StartupTest, SetRunFindsTheRunDirectoryOfThePackage) {
     for (const RunDirCase& c : cases) {
         console.events.clear();
         session->paths.RunDir = c.token;
-        SET_RUN(*session);
+        SET_RUN(session->paths, console);
         if (c.expected != nullptr) {
             EXPECT_EQ(session->paths.RunDir.trimmed(), c.expected) << c.token;
             EXPECT_TRUE(console.events.empty()) << c.token;
@@ -175,7 +175,7 @@ TEST_F(StartupTest, SetRunMakesAPosixRunDirectoryCurrent) {
     std::filesystem::create_directories(dir / "RUN");
     std::filesystem::create_directories(dir / "AREADATA/SAMPLE_001");
     session->paths.RunDir = to_package_path(dir / "AREADATA/SAMPLE_001/");
-    SET_RUN(*session);
+    SET_RUN(session->paths, console);
     // The token is upper-cased on its way through the directory list; the
     // case-insensitive lookup still finds the package's own RUN directory.
     Text<50> expected(to_package_path(dir.path()) + "\\RUN");

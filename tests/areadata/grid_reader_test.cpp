@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "base/fixed_record.h"
 #include "areadata/readers.h"
+#include "base/fixed_record.h"
 #include "tests/support/test_support.h"
 
 namespace qor {
@@ -59,7 +59,7 @@ TEST_F(GridReaderTest, ReadsTheHeaderAndTheValidRangeOfEachParameter) {
                           {"-1.00", "1E", "40.00", "-999.0"},
                           {"7.75", "***", "-99890", "-999.0"},
                           {"0.00", "", "-99889", "-999.0"}}));
-    ASSERT_EQ(READGRID(session_), std::nullopt);
+    ASSERT_EQ(READGRID(session_.paths, session_.grid), std::nullopt);
     const GridFile& grid = session_.grid;
     EXPECT_EQ(grid.modelVersion.trimmed(), "HALDOR  version 1.0");
     EXPECT_EQ(grid.title.trimmed(), "Test title");
@@ -86,7 +86,7 @@ TEST_F(GridReaderTest, KeepsTheFirstZeroOfARangeWithItsSign) {
                          {{"-0.00", "   0.0", "  -0.0"},
                           {"   0.0", "-0.00", "  0.00"},
                           {"  0.00", "  -0.0", "-0.00"}}));
-    ASSERT_EQ(READGRID(session_), std::nullopt);
+    ASSERT_EQ(READGRID(session_.paths, session_.grid), std::nullopt);
     const GridFile& grid = session_.grid;
     EXPECT_TRUE(grid.minimum[0] == 0 && std::signbit(grid.minimum[0]));
     EXPECT_TRUE(grid.maximum[0] == 0 && std::signbit(grid.maximum[0]));
@@ -98,7 +98,7 @@ TEST_F(GridReaderTest, KeepsTheFirstZeroOfARangeWithItsSign) {
 TEST_F(GridReaderTest, ConvertsFieldTwoWhenItIsNotNamedMode) {
     // "MODE  " left-aligned is not the mode's own spelling.
     write_grid(grid_text(1, 2, {"   DBU", "MODE  "}, {{"1.00", "5.50"}, {"2.00", ""}}));
-    ASSERT_EQ(READGRID(session_), std::nullopt);
+    ASSERT_EQ(READGRID(session_.paths, session_.grid), std::nullopt);
     EXPECT_FLOAT_EQ(session_.grid.minimum[1], 0.0f);  // a blank field reads as zero
     EXPECT_FLOAT_EQ(session_.grid.maximum[1], 5.5f);
 }
@@ -109,7 +109,7 @@ TEST_F(GridReaderTest, CountsTheNamesBeforeTheFirstBlankOne) {
     names.push_back("");
     names.push_back("  LATE");
     write_grid(grid_text(1, 1, names, {{"1.00", "2.00"}}));
-    ASSERT_EQ(READGRID(session_), std::nullopt);
+    ASSERT_EQ(READGRID(session_.paths, session_.grid), std::nullopt);
     EXPECT_EQ(session_.grid.parameterCount, 12);
     EXPECT_EQ(session_.grid.parameterNames[13], "  LATE");
 }
@@ -122,7 +122,7 @@ TEST_F(GridReaderTest, AcceptsThirtyNamesAndReadsAllThirtyFields) {
         values.push_back(std::to_string(k) + ".25");
     }
     write_grid(grid_text(1, 1, names, {values}));
-    ASSERT_EQ(READGRID(session_), std::nullopt);
+    ASSERT_EQ(READGRID(session_.paths, session_.grid), std::nullopt);
     EXPECT_EQ(session_.grid.parameterCount, 30);
     EXPECT_FLOAT_EQ(session_.grid.minimum[29], 30.25f);
 }
@@ -130,7 +130,7 @@ TEST_F(GridReaderTest, AcceptsThirtyNamesAndReadsAllThirtyFields) {
 TEST_F(GridReaderTest, IgnoresFieldsPastTheParameterCountAndReadsShortRecordsAsBlanks) {
     write_grid("m\nt\n" + grid_header(1, 2, {"   DBU", "   SNR"}) + "\r\n" +
                grid_record({"3.00", "4.00", "garbge"}) + "\r\n" + grid_record({"5.00"}) + "\r\n");
-    ASSERT_EQ(READGRID(session_), std::nullopt);
+    ASSERT_EQ(READGRID(session_.paths, session_.grid), std::nullopt);
     EXPECT_FLOAT_EQ(session_.grid.maximum[0], 5.0f);
     EXPECT_FLOAT_EQ(session_.grid.minimum[1], 0.0f);
     EXPECT_FLOAT_EQ(session_.grid.maximum[1], 4.0f);
@@ -139,7 +139,7 @@ TEST_F(GridReaderTest, IgnoresFieldsPastTheParameterCountAndReadsShortRecordsAsB
 TEST_F(GridReaderTest, ReadsNoRecordsForAnEmptyGrid) {
     for (auto [columns, rows] : {std::pair{0, 5}, std::pair{5, 0}}) {
         write_grid(grid_text(columns, rows, {"   DBU"}, {}));
-        ASSERT_EQ(READGRID(session_), std::nullopt) << columns << "x" << rows;
+        ASSERT_EQ(READGRID(session_.paths, session_.grid), std::nullopt) << columns << "x" << rows;
         EXPECT_EQ(session_.grid.minimum[0], 9999999.0f);
         EXPECT_EQ(session_.grid.maximum[0], -9999999.0f);
     }
@@ -148,12 +148,12 @@ TEST_F(GridReaderTest, ReadsNoRecordsForAnEmptyGrid) {
 TEST_F(GridReaderTest, FindsTheFileWhateverTheCaseOnDisk) {
     testing::write_file(dir_ / "areadata/default/run1.hg3",
                         grid_text(1, 1, {"   DBU"}, {{"1.00"}}));
-    ASSERT_EQ(READGRID(session_), std::nullopt);
+    ASSERT_EQ(READGRID(session_.paths, session_.grid), std::nullopt);
     EXPECT_EQ(session_.grid.columns, 1);
 }
 
 TEST_F(GridReaderTest, NamesOnlyTheSubDirectoryAndFileWhenTheFileIsMissing) {
-    std::optional<Message> message = READGRID(session_);
+    std::optional<Message> message = READGRID(session_.paths, session_.grid);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->button, "OPEN error on file=DEFAULT\\RUN1.HG3");
     EXPECT_TRUE(message->lines.empty());
@@ -181,7 +181,7 @@ TEST_F(GridReaderTest, ReportsEveryUnreadableFileWithTheReadError) {
     };
     for (const Case& c : cases) {
         write_grid(c.content);
-        std::optional<Message> message = READGRID(session_);
+        std::optional<Message> message = READGRID(session_.paths, session_.grid);
         ASSERT_TRUE(message.has_value()) << c.what;
         EXPECT_EQ(message->button, "READ error on file=DEFAULT\\RUN1.HG3") << c.what;
     }
@@ -191,7 +191,7 @@ TEST_F(GridReaderTest, ReadsAGridWithAnOversizedLineWithoutHarm) {
     std::string huge(200000, '9');
     write_grid("model\n" + huge + "\n" + grid_header(1, 1, {"   DBU"}) + "\n" +
                grid_record({"1.50"}) + huge + "\n");
-    ASSERT_EQ(READGRID(session_), std::nullopt);
+    ASSERT_EQ(READGRID(session_.paths, session_.grid), std::nullopt);
     EXPECT_EQ(session_.grid.title.view(), std::string(75, '9'));
     EXPECT_FLOAT_EQ(session_.grid.maximum[0], 1.5f);
 }

@@ -17,9 +17,9 @@ TEST_P(OpendataAcceptsTest, SetsTheDataRootTheFileNameAndTheNewFileFlag) {
     const AcceptedCase& row = GetParam();
     PathState paths;
     paths.ChosenFile = row.chosen;
-    std::optional<Message> message;
-    EXPECT_EQ(OPENDATA(paths, message), 0);
-    EXPECT_FALSE(message.has_value());
+    const CallbackResult result = OPENDATA(paths);
+    EXPECT_EQ(result.keepOpen, 0);
+    EXPECT_FALSE(result.message.has_value());
     EXPECT_EQ(paths.DataDir, row.dataDir);
     EXPECT_EQ(paths.FileName, row.fileName);
     EXPECT_EQ(paths.NewFileChosen, 1);
@@ -52,8 +52,9 @@ TEST_P(OpendataRejectsTest, ShowsWhyAndLeavesTheCurrentFileAlone) {
     paths.FileName = "OLD\\RUN9.HG1";
     paths.DataDir = "AREADATA";
     paths.ChosenFile = row.chosen;
-    std::optional<Message> message;
-    EXPECT_EQ(OPENDATA(paths, message), 1);
+    const CallbackResult result = OPENDATA(paths);
+    const std::optional<Message>& message = result.message;
+    EXPECT_EQ(result.keepOpen, 1);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->caption, row.caption);
     EXPECT_EQ(paths.FileName, "OLD\\RUN9.HG1");
@@ -84,16 +85,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(OpendataTest, UpperCasesTheChosenPathInPlaceEvenWhenRejected) {
     PathState paths;
     paths.ChosenFile = "c:\\x\\areadata\\run1.txt";
-    std::optional<Message> message;
-    OPENDATA(paths, message);
+    OPENDATA(paths);
     EXPECT_EQ(paths.ChosenFile, "C:\\X\\AREADATA\\RUN1.TXT");
 }
 
 TEST(OpendataTest, SuffixMessageCarriesTheUpperCasedPathAboveACancelButton) {
     PathState paths;
     paths.ChosenFile = "c:\\x\\run1.abc";
-    std::optional<Message> message;
-    ASSERT_EQ(OPENDATA(paths, message), 1);
+    const CallbackResult result = OPENDATA(paths);
+    const std::optional<Message>& message = result.message;
+    ASSERT_EQ(result.keepOpen, 1);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->background, "red");
     EXPECT_FALSE(message->exclamation);
@@ -106,8 +107,9 @@ TEST(OpendataTest, SuffixMessageCarriesTheUpperCasedPathAboveACancelButton) {
 TEST(OpendataTest, SubdirectoryMessageShowsTheHelpHintAndThePathInRed) {
     PathState paths;
     paths.ChosenFile = "C:\\X\\AREA_INV\\RUN1.HG3";
-    std::optional<Message> message;
-    ASSERT_EQ(OPENDATA(paths, message), 1);
+    const CallbackResult result = OPENDATA(paths);
+    const std::optional<Message>& message = result.message;
+    ASSERT_EQ(result.keepOpen, 1);
     ASSERT_TRUE(message.has_value());
     EXPECT_TRUE(message->exclamation);
     EXPECT_EQ(message->background, "");
@@ -132,8 +134,7 @@ TEST(ChooseFileTest, TurnsANativePosixPathIntoThePackageFormBeforeTheChecks) {
     PathState paths;
     choose_file(paths, "/home/u/qor/areadata/sample_001/run1.hg3");
     EXPECT_EQ(paths.ChosenFile, "\\home\\u\\qor\\areadata\\sample_001\\run1.hg3");
-    std::optional<Message> message;
-    EXPECT_EQ(OPENDATA(paths, message), 0);
+    EXPECT_EQ(OPENDATA(paths).keepOpen, 0);
     EXPECT_EQ(paths.FileName, "SAMPLE_001\\RUN1.HG3");
     EXPECT_EQ(paths.DataDir, "AREADATA");
 }

@@ -36,7 +36,7 @@ class PlotParameterReaderTest : public ::testing::Test {
     std::optional<Message> read(const std::string& content,
                                 const std::string& name = "HALPLT.GPH") {
         testing::write_file(dir_ / ("database/" + name), content);
-        return READGPH(session_);
+        return READGPH(session_.paths, session_.grid, session_.plotParameters);
     }
 
     TempDir dir_;
@@ -96,7 +96,8 @@ TEST_F(PlotParameterReaderTest, FormsTheFileNameFromTheFirstThreeCharactersOfThe
     ASSERT_EQ(read(headings + group("DBU   ", "1 0 0"), "HA PLT.GPH"), std::nullopt);
     EXPECT_EQ(session_.plotParameters.count, 1);
     session_.paths.Model = "MIRVEN";
-    std::optional<Message> message = READGPH(session_);
+    std::optional<Message> message =
+        READGPH(session_.paths, session_.grid, session_.plotParameters);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->button, "In zonegrfw/readGPH, could not OPEN\n..\\DATABASE\\MIRPLT.GPH");
 }

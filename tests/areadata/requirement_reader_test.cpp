@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "base/fixed_record.h"
 #include "areadata/readers.h"
+#include "base/fixed_record.h"
 #include "tests/support/test_support.h"
 
 namespace qor {
@@ -38,7 +38,7 @@ class RequirementReaderTest : public ::testing::Test {
     }
     std::optional<Message> read(const std::vector<std::string>& lines) {
         write_requirement(lines);
-        return READMAIN(session_);
+        return testing::read_requirement_file(session_);
     }
 
     TempDir dir_;
@@ -149,7 +149,7 @@ TEST_F(RequirementReaderTest, CutsKeptLinesAtEightyCharactersButReadsLongParamet
 }
 
 TEST_F(RequirementReaderTest, NamesTheRequirementFileWhenItIsMissing) {
-    std::optional<Message> message = READMAIN(session_);
+    std::optional<Message> message = testing::read_requirement_file(session_);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->button, "In readmain, could not OPEN\n..\\AREADATA\\DEFAULT\\RUN1.HAL");
 }
@@ -251,7 +251,7 @@ TEST(RequirementPathTest, TakesTheSuffixFromTheLetterAfterTheLastDot) {
 
 TEST_F(RequirementReaderTest, ShowsTheGridFileNameWhenItsSuffixNamesNoProgram) {
     session_.paths.FileName = "DEFAULT\\RUN1.XG1";
-    std::optional<Message> message = READMAIN(session_);
+    std::optional<Message> message = testing::read_requirement_file(session_);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->button, "In readmain, could not OPEN\n..\\AREADATA\\DEFAULT\\RUN1.");
 }

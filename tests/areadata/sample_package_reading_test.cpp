@@ -29,10 +29,11 @@ TEST(SamplePackageReadingTest, ReadsEveryGridFileWithItsRequirementAndPlotParame
                 testing::use_package(session, dir / "RUN", console);
                 session.paths.DataDir = root;
                 session.paths.FileName = sub.path().filename().string() + "\\" + name;
-                DOSCOLR(session);
-                ASSERT_EQ(READGRID(session), std::nullopt);
-                ASSERT_EQ(READMAIN(session), std::nullopt);
-                ASSERT_EQ(READGPH(session), std::nullopt);
+                DOSCOLR(session.paths, session.colors, *session.console);
+                ASSERT_EQ(READGRID(session.paths, session.grid), std::nullopt);
+                ASSERT_EQ(testing::read_requirement_file(session), std::nullopt);
+                ASSERT_EQ(READGPH(session.paths, session.grid, session.plotParameters),
+                          std::nullopt);
                 ++read;
 
                 const GridFile& grid = session.grid;

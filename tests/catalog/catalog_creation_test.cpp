@@ -28,7 +28,7 @@ TEST(CreateCatalogTest, WritesTheRealRequirementFilesInNameOrderAndConfirms) {
     const std::string before = current_directory();
 
     ScriptedWindows windows;
-    EXPECT_EQ(CREATECB(*p.session, windows), 1);
+    EXPECT_EQ(CREATECB(p.session->paths, windows), 1);
     EXPECT_EQ(read_file(p.catalog()),
               testing::written(
                   "    2 " + created_line1 + heading +
@@ -53,7 +53,7 @@ TEST(CreateCatalogTest, RefreshesProgressOnlyWhenItsTextChanges) {
         CatalogPackage p;
         for (int i = 0; i < n; ++i) p.requirement("R" + std::to_string(1000 + i) + ".HAL", {});
         ScriptedWindows windows;
-        CREATECB(*p.session, windows);
+        CREATECB(p.session->paths, windows);
         // Opened at '  0%' with a blank count, the count, then each rounded value once.
         std::vector<std::string> expected = {"  0%    ", "  0%" + format_integer(n, 4)};
         if (n == 3) expected.insert(expected.end(), {" 33%   3", " 67%   3", "100%   3"});
@@ -76,9 +76,9 @@ TEST(CreateCatalogTest, ReplacesAnEarlierCatalogAndWritesAnEmptyOne) {
     CatalogPackage p;
     p.requirement("A.HAL", testing::with_hours({1}));
     ScriptedWindows windows;
-    CREATECB(*p.session, windows);
+    CREATECB(p.session->paths, windows);
     std::filesystem::remove(p.data("A.HAL"));
-    CREATECB(*p.session, windows);
+    CREATECB(p.session->paths, windows);
     EXPECT_EQ(read_file(p.catalog()), testing::written("    0 " + created_line1 + heading));
     EXPECT_EQ(windows.messages.back().caption, "Catalog file created with    0 HALDOR grid files");
 }
@@ -89,7 +89,7 @@ TEST(CreateCatalogTest, FailsWithAMessageAndLeavesTheOldCatalogWhole) {
     testing::write_file(p.catalog(), "old catalog\n");
     std::filesystem::create_directory(replacement_temporary(p.catalog()));  // blocks the write
     ScriptedWindows windows;
-    EXPECT_EQ(CREATECB(*p.session, windows), 1);
+    EXPECT_EQ(CREATECB(p.session->paths, windows), 1);
     EXPECT_EQ(read_file(p.catalog()), "old catalog\n");
     EXPECT_EQ(windows.progressOpen, 0);
     ASSERT_EQ(windows.messages.size(), 1u);
@@ -103,7 +103,7 @@ TEST(CreateCatalogTest, FailsWithAMessageAndLeavesTheOldCatalogWhole) {
 
     p.session->paths.SubDir = "NOWHERE_01";  // cannot be created: no progress shown
     ScriptedWindows nowhere;
-    CREATECB(*p.session, nowhere);
+    CREATECB(p.session->paths, nowhere);
     EXPECT_TRUE(nowhere.progress.empty());
     EXPECT_EQ(nowhere.messages.at(0).caption, "Could not CREATE catalog file");
 }
@@ -116,7 +116,7 @@ TEST(CreateCatalogTest, UsesTheInverseAreaDirectoryWhenItIsCurrent) {
                         testing::requirement_text(testing::with_hours({1, 2})));
     testing::write_file(p.dir / "AREA_INV/SAMPLE_INV/INV.HG2", "x\ny\n");
     ScriptedWindows windows;
-    CREATECB(*p.session, windows);
+    CREATECB(p.session->paths, windows);
     std::string catalog = read_file(p.dir / "AREA_INV/SAMPLE_INV/HALDOR.TXT");
     EXPECT_EQ(catalog.substr(catalog.find("INV.HAL"), 38),
               "INV.HAL      ??? ????? ???\?-???\?(1/2) ");

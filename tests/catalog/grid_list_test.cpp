@@ -49,7 +49,9 @@ TEST(GridStepTest, MakesTheAcceptedGridFileCurrent) {
         EXPECT_EQ(w.select(2), 1);
         EXPECT_EQ(w.accept(), 0);
     });
-    EXPECT_EQ(grid_file_step(*p.session, windows, line_with("(1/3)"), GridStep::from_catalog), 0);
+    EXPECT_EQ(grid_file_step(p.session->paths, p.session->catalog, windows, line_with("(1/3)"),
+                             GridStep::from_catalog),
+              0);
     EXPECT_EQ(p.session->paths.FileName, "SAMPLE_001\\SAMPLE01.HG2");
     EXPECT_EQ(p.session->paths.NewFileChosen, 1);
 }
@@ -65,14 +67,16 @@ TEST(GridStepTest, ChoosesNothingOnExitAnEmptyAcceptOrAMissingFile) {
         p.grid("SAMPLE01.HG2", "Hour two");
         ScriptedWindows windows;
         windows.gridScript.push_back(script);
-        EXPECT_EQ(grid_file_step(*p.session, windows, line_with("(1/3)"), GridStep::from_catalog),
+        EXPECT_EQ(grid_file_step(p.session->paths, p.session->catalog, windows, line_with("(1/3)"),
+                                 GridStep::from_catalog),
                   1);
         EXPECT_TRUE(p.session->paths.FileName.blank());
     }
     CatalogPackage p;
     ScriptedWindows windows;
     windows.gridScript.push_back([](GridWindow& w) { w.double_click(1); });
-    grid_file_step(*p.session, windows, line_with("(0/2)"), GridStep::from_catalog);
+    grid_file_step(p.session->paths, p.session->catalog, windows, line_with("(0/2)"),
+                   GridStep::from_catalog);
     ASSERT_EQ(windows.messages.size(), 1u);
     EXPECT_EQ(windows.messages[0].caption, "Grid file has not been calculated");
     EXPECT_EQ(windows.messages[0].button, "File=SAMPLE_001\\SAMPLE01.HG1");
@@ -83,7 +87,7 @@ TEST(NewGroupTest, OffersTheGridFilesOfTheLastAcceptedRequirementAlwaysInTheWind
     Session& session = *p.session;
     session.paths.NewFileChosen = 1;
     ScriptedWindows windows;
-    EXPECT_EQ(NEW_GROUP_CB(session, windows), 1);  // nothing accepted yet
+    EXPECT_EQ(NEW_GROUP_CB(session.paths, session.catalog, windows), 1);  // nothing accepted yet
     ASSERT_EQ(windows.messages.size(), 1u);
     EXPECT_EQ(windows.messages[0].caption, "No initial grid file has been selected");
     EXPECT_EQ(windows.messages[0].button, "OK");
@@ -92,14 +96,14 @@ TEST(NewGroupTest, OffersTheGridFilesOfTheLastAcceptedRequirementAlwaysInTheWind
     p.grid("SAMPLE01.HG1", "Only hour");
     session.catalog.SelectedLine = line_with("(1/1)");
     windows.gridScript.push_back([](GridWindow& w) { w.double_click(1); });
-    EXPECT_EQ(NEW_GROUP_CB(session, windows), 0);
+    EXPECT_EQ(NEW_GROUP_CB(session.paths, session.catalog, windows), 0);
     EXPECT_EQ(windows.listsShown.back(),
               std::vector<std::string>{padded("SAMPLE01.HG1=Only hour", 90)});
     EXPECT_EQ(session.paths.FileName, "SAMPLE_001\\SAMPLE01.HG1");
 
     session.catalog.SelectedLine = line_with("(0/0)");
     windows.gridScript.push_back([](GridWindow& w) { EXPECT_EQ(w.listFormat, "%0.106^lb"); });
-    EXPECT_EQ(NEW_GROUP_CB(session, windows), 1);
+    EXPECT_EQ(NEW_GROUP_CB(session.paths, session.catalog, windows), 1);
     EXPECT_TRUE(windows.listsShown.back().empty());
     EXPECT_EQ(session.paths.NewFileChosen, 0);  // cleared when nothing is chosen
 }

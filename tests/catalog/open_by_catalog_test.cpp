@@ -33,7 +33,7 @@ TEST(OpenByCatalogTest, OpensTheOnlyGridFileOfADoubleClickedRequirementAtOnce) {
         EXPECT_EQ(w.select(2), 1);
         EXPECT_EQ(w.double_click(2), 0);
     });
-    EXPECT_EQ(OPCAT_CB(*f.session, f.windows), 0);
+    EXPECT_EQ(OPCAT_CB(f.session->paths, f.session->catalog, f.windows), 0);
     EXPECT_EQ(f.session->catalog.SelectedLine.view(), f.lines[1]);
     EXPECT_EQ(f.session->paths.FileName, "SAMPLE_001\\A.HG1");
     EXPECT_EQ(f.session->paths.NewFileChosen, 1);
@@ -51,7 +51,7 @@ TEST(OpenByCatalogTest, EndsWithNothingChosenOnExitOrAnEmptyAccept) {
         OpenFixture f;
         f.session->catalog.SelectedLine = f.lines[1];  // accepted earlier
         f.windows.requirementScript.push_back(script);
-        EXPECT_EQ(OPCAT_CB(*f.session, f.windows), 1);
+        EXPECT_EQ(OPCAT_CB(f.session->paths, f.session->catalog, f.windows), 1);
         EXPECT_EQ(f.windows.listsShown.size(), 1u);  // no grid-file window
         EXPECT_TRUE(f.windows.messages.empty());
         EXPECT_EQ(f.session->paths.NewFileChosen, 0);
@@ -65,7 +65,7 @@ TEST(OpenByCatalogTest, ShowsTheNotCalculatedBoxForTheOnlyGridFileWhenItIsMissin
         w.select(1);
         w.accept();
     });
-    EXPECT_EQ(OPCAT_CB(*f.session, f.windows), 1);
+    EXPECT_EQ(OPCAT_CB(f.session->paths, f.session->catalog, f.windows), 1);
     ASSERT_EQ(f.windows.messages.size(), 1u);
     EXPECT_EQ(f.windows.messages[0].caption, "Grid file has not been calculated");
     EXPECT_EQ(f.windows.messages[0].button, "File=SAMPLE_001\\C.HG1       ");
@@ -80,7 +80,7 @@ TEST(OpenByCatalogTest, RewritesTheCatalogOnASortAndShowsItAgainUnselected) {
     });
     f.windows.requirementScript.push_back(
         [](RequirementWindow& w) { EXPECT_EQ(w.highlighted(), 0); });
-    EXPECT_EQ(OPCAT_CB(*f.session, f.windows), 1);
+    EXPECT_EQ(OPCAT_CB(f.session->paths, f.session->catalog, f.windows), 1);
     const std::vector<std::string> sorted = {f.lines[0], f.lines[1], f.lines[2]};  // ABC BON ZZZ
     ASSERT_EQ(f.windows.listsShown.size(), 2u);
     EXPECT_EQ(f.windows.listsShown[1], sorted);
@@ -93,13 +93,13 @@ TEST(SortCommandTest, ReportsCatalogsThatCannotBeReadOrRewritten) {
     OpenFixture f;
     const std::string before = read_file(f.catalog());
     std::filesystem::create_directory(replacement_temporary(f.catalog()));  // blocks the write
-    EXPECT_EQ(SORT_LTF(*f.session, f.windows), 0);
+    EXPECT_EQ(SORT_LTF(f.session->paths, f.session->catalog, f.windows), 0);
     EXPECT_EQ(read_file(f.catalog()), before);
     testing::write_file(f.catalog(), "    5 Requirement files found.  Sorted by:\nheading\n");
-    EXPECT_EQ(SORT_FTL(*f.session, f.windows), 0);
+    EXPECT_EQ(SORT_FTL(f.session->paths, f.session->catalog, f.windows), 0);
     EXPECT_NE(f.session->catalog.RequirementIndex, -1);
     std::filesystem::remove(f.catalog());
-    EXPECT_EQ(OPCAT_CB(*f.session, f.windows), 1);
+    EXPECT_EQ(OPCAT_CB(f.session->paths, f.session->catalog, f.windows), 1);
 
     std::vector<std::string> captions;
     for (const Message& m : f.windows.messages) {
@@ -127,7 +127,8 @@ TEST(RequirementWindowTest, ShowsTheCatalogAtAHeightTheScreenAllows) {
         ScriptedWindows windows;
         windows.width = width;
         windows.large = large;
-        RequirementWindow w(*p.session, windows, "C:\\X.TXT", Text<24>("Requirement Number"));
+        RequirementWindow w(p.session->paths, p.session->catalog, windows, "C:\\X.TXT",
+                            Text<24>("Requirement Number"));
         EXPECT_EQ(w.listFormat, format) << count << " lines at " << width;
         EXPECT_EQ(w.smallerText, smaller);
         EXPECT_EQ(w.caption, "Select requirement from:C:\\X.TXT " + format_integer(count, 4) +

@@ -25,14 +25,6 @@ constexpr bool windows = true;
 constexpr bool windows = false;
 #endif
 
-// Copies the stand-in map program to path: started, it writes path + ".record"
-// with its working directory and arguments.
-void install_recorder(const std::string& path) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::filesystem::copy_file(testing::built_program("fake_map_program"), path,
-                               std::filesystem::copy_options::overwrite_existing);
-}
-
 // A command that ends with the exit status given.
 std::vector<std::string> exit_command(int status) {
     if (windows) return {"cmd.exe", "/c", "exit " + std::to_string(status)};
@@ -53,7 +45,7 @@ TEST(StartProgram, StartsInTheWorkingDirectoryWithEveryArgumentWhole) {
     std::filesystem::create_directories(run);
     // A program whose path holds a blank, as a package below "C:\My Plots" has.
     std::string program = dir / "map programs/terrapix.exe";
-    install_recorder(program);
+    testing::install_map_program(program);
     int yields = 0;
     StartedProcess process = start_program(
         {program, "two words", "", "quote\"d", "back\\slash", "ends in\\", "tab\tinside"}, run,
@@ -84,7 +76,7 @@ TEST(StartProgram, FindsAnExeNameWithoutItsEndingAndInAnyCase) {
     // POSIX installs the package's programs without ".exe" and minds case;
     // Windows adds a missing ".exe" itself and ignores case.
     const std::string installed = dir / (windows ? "prog.exe" : "prog");
-    install_recorder(installed);
+    testing::install_map_program(installed);
     struct Case {
         std::string given;
         std::string started;
@@ -106,8 +98,8 @@ TEST(StartProgram, FindsAnExeNameWithoutItsEndingAndInAnyCase) {
 TEST(StartProgram, PrefersTheExeNameWhenItExists) {
     if (windows) GTEST_SKIP() << "Windows starts only programs ending in .exe: no other to prefer";
     TempDir dir;
-    install_recorder(dir / "prog.exe");
-    install_recorder(dir / "prog");
+    testing::install_map_program(dir / "prog.exe");
+    testing::install_map_program(dir / "prog");
     StartedProcess process = start_program({dir / "prog.exe"}, dir.path(), true);
     ASSERT_TRUE(process.started) << process.error;
     EXPECT_TRUE(std::filesystem::exists(dir / "prog.exe.record"));
@@ -116,7 +108,7 @@ TEST(StartProgram, PrefersTheExeNameWhenItExists) {
 
 TEST(StartProgram, FailsWithAReasonForAMissingProgramOrDirectory) {
     TempDir dir;
-    install_recorder(dir / "prog.exe");
+    testing::install_map_program(dir / "prog.exe");
     // Bytes that are no program: not executable here, no program format there.
     std::string not_a_program = dir / "notes.exe";
     write_file(not_a_program, "not a program\n");

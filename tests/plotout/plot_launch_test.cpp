@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "app/main_window.h"
 #include "platform/paths.h"
 #include "tests/support/test_support.h"
 
@@ -18,8 +19,6 @@ using testing::RecordingConsole;
 using testing::TempDir;
 using testing::wait_for_record;
 using testing::write_file;
-
-const std::string fake_map_program = testing::built_program("fake_map_program");
 
 TEST(PlotCommand, BuildsTheCommandLinesOfTheThreeTargets) {
     struct Case {
@@ -108,8 +107,7 @@ class PlotLaunch : public ::testing::Test {
     }
     std::string install(const std::string& relative) {
         std::string path = root + "/" + relative;
-        fs::create_directories(fs::path(path).parent_path());
-        fs::copy_file(fake_map_program, path);
+        testing::install_map_program(path);
         return path;
     }
     std::string requirement() const { return root + "/AREADATA/DEFAULT/RUN1.HAL"; }
@@ -127,7 +125,7 @@ TEST_F(PlotLaunch, StartsTheMapProgramInTheRunDirectoryWithItsArguments) {
     const std::string zonegrfx =
         testing::written(padded("DEFAULT\\RUN1.HG3", 30) + "\n" + padded("Plot title", 75) + "\n");
     struct Case {
-        int (*action)(Session&, std::optional<Message>&);
+        CallbackResult (*action)(const PlotRecords&, Console&);
         std::string installed;
         std::string arguments;
     };
@@ -140,12 +138,12 @@ TEST_F(PlotLaunch, StartsTheMapProgramInTheRunDirectoryWithItsArguments) {
         {TOSCREEN, "bin/terradox.exe", "argc=1\narg=zonegrfx.dat\n"},
     };
     for (const Case& c : cases) {
-        fs::remove_all(root + "/bin_win");
-        fs::remove_all(root + "/bin");
+        testing::remove_when_free(root + "/bin_win");
+        testing::remove_when_free(root + "/bin");
         std::string program = install(c.installed);
-        std::optional<Message> message;
-        EXPECT_EQ(c.action(session, message), 1);
-        EXPECT_FALSE(message) << c.installed;
+        const CallbackResult result = c.action(plot_records(session), console);
+        EXPECT_EQ(result.keepOpen, 1);
+        EXPECT_FALSE(result.message) << c.installed;
         EXPECT_EQ(wait_for_record(program), "cwd=" + canonical_run + "\n" + c.arguments +
                                                 "zonegrfx.dat=" + std::to_string(zonegrfx.size()) +
                                                 "\n" + zonegrfx)
@@ -160,9 +158,9 @@ TEST_F(PlotLaunch, StartsTheMapProgramInTheRunDirectoryWithItsArguments) {
 }
 
 TEST_F(PlotLaunch, AFailedStartIsShownWithTheCommandLineAfterBothFilesAreWritten) {
-    std::optional<Message> message;
-    EXPECT_EQ(TOPRINTER(session, message), 1);
-    EXPECT_FALSE(message);
+    const CallbackResult result = TOPRINTER(plot_records(session), console);
+    EXPECT_EQ(result.keepOpen, 1);
+    EXPECT_FALSE(result.message);
     std::string line = std::string(session.paths.RunDir.trimmed());
     line = line.substr(0, line.size() - 3) + "bin_win\\terrapix.exe " + line +
            " AREADATA zonegrfx.dat p";
@@ -194,10 +192,10 @@ TEST_F(PlotLaunch, StartsNothingWhenAFileCannotBeWritten) {
     for (const Case& c : cases) {
         if (!c.blocked.empty()) fs::create_directory(replacement_temporary(c.blocked));
         session.contours.levels[0][0] = c.level;
-        std::optional<Message> message;
-        EXPECT_EQ(TOWINDOW(session, message), 1);
-        ASSERT_TRUE(message);
-        EXPECT_EQ(message->button, c.message);
+        const CallbackResult result = TOWINDOW(plot_records(session), console);
+        EXPECT_EQ(result.keepOpen, 1);
+        ASSERT_TRUE(result.message);
+        EXPECT_EQ(result.message->button, c.message);
         if (!c.requirement.empty()) {
             EXPECT_EQ(read_file(requirement()), c.requirement);
         }
@@ -213,7 +211,7 @@ TEST_F(PlotLaunch, StartsNothingWhenAFileCannotBeWritten) {
 TEST_F(PlotLaunch, ExecutingWithWaitReturnsOnlyWhenTheProgramHasEnded) {
     std::string program = install("bin/terradox.exe");
     int yields = 0;
-    EXPECT_TRUE(GH_EXEC(session, plot_command(session.paths, PlotTarget::dos_screen), 1,
+    EXPECT_TRUE(GH_EXEC(console, plot_command(session.paths, PlotTarget::dos_screen), 1,
                         [&] { ++yields; }));
     EXPECT_TRUE(fs::exists(program + ".record"));
     EXPECT_GT(yields, 0);

@@ -22,6 +22,9 @@ class PrinterSetup : public ::testing::Test {
         testing::use_package(session, run, console);
     }
     std::string ini() const { return run + "/print_a.ini"; }
+    PrinterSetupCopy begin() {
+        return printer_setup_begin(session.paths, session.window, session.printer);
+    }
 
     TempDir dir;
     std::string run;
@@ -49,9 +52,9 @@ TEST_F(PrinterSetup, AcceptAppliesTheScaleRulesAndWritesTheLine) {
     };
     for (const Case& c : cases) {
         PrinterSetupCopy copy{2, c.scale, c.x, c.y};
-        std::optional<Message> message;
-        EXPECT_EQ(PRINTER_SETUP_OK(session, copy, message), 0);
-        EXPECT_FALSE(message);
+        const CallbackResult result = PRINTER_SETUP_OK(session.paths, session.printer, copy);
+        EXPECT_EQ(result.keepOpen, 0);
+        EXPECT_FALSE(result.message);
         EXPECT_EQ(session.printer.border, 2);
         EXPECT_EQ(session.printer.scale, c.storedScale) << c.scale;
         EXPECT_EQ(session.printer.xOffset, c.storedX) << c.scale;
@@ -63,9 +66,9 @@ TEST_F(PrinterSetup, AcceptAppliesTheScaleRulesAndWritesTheLine) {
 TEST_F(PrinterSetup, CancelLeavesTheRecordAndTheFileAsTheyWere) {
     const std::string line = "    2    0.5000    1.0000    2.0000\n";
     write_file(ini(), line);
-    PrinterSetupCopy copy = printer_setup_begin(session);
+    PrinterSetupCopy copy = begin();
     copy = {1, 0.25, -4.0, 4.0};
-    EXPECT_EQ(PRINTER_SETUP_NO(session), 0);
+    EXPECT_EQ(PRINTER_SETUP_NO(), 0);
     EXPECT_EQ(session.printer.border, 2);
     EXPECT_EQ(session.printer.scale, 0.5f);
     EXPECT_EQ(session.printer.xOffset, 1.0f);
@@ -75,11 +78,11 @@ TEST_F(PrinterSetup, CancelLeavesTheRecordAndTheFileAsTheyWere) {
 
 TEST_F(PrinterSetup, DefaultSavesTheDefaultsWhateverTheDialogShows) {
     write_file(ini(), "    2    0.5000    1.0000    2.0000\n");
-    PrinterSetupCopy copy = printer_setup_begin(session);
+    PrinterSetupCopy copy = begin();
     copy = {2, 0.3, 5.0, 5.0};
-    std::optional<Message> message;
-    EXPECT_EQ(PRINTER_SETUP_DEFAULT(session, message), 0);
-    EXPECT_FALSE(message);
+    const CallbackResult result = PRINTER_SETUP_DEFAULT(session.paths, session.printer);
+    EXPECT_EQ(result.keepOpen, 0);
+    EXPECT_FALSE(result.message);
     EXPECT_EQ(session.printer.border, 1);
     EXPECT_EQ(session.printer.scale, 1.0f);
     EXPECT_EQ(session.printer.xOffset, 0.0f);
@@ -89,7 +92,7 @@ TEST_F(PrinterSetup, DefaultSavesTheDefaultsWhateverTheDialogShows) {
 
 TEST_F(PrinterSetup, ReadTakesTheFourColumnsOfTheLine) {
     write_file(ini(), "    2   0.62500  -1.25000     3.5\r\nsecond line ignored\n");
-    PRINTER_SETUP_READ(session);
+    PRINTER_SETUP_READ(session.paths, session.printer);
     EXPECT_EQ(session.printer.border, 2);
     EXPECT_EQ(session.printer.scale, 0.625f);
     EXPECT_EQ(session.printer.xOffset, -1.25f);
@@ -110,7 +113,7 @@ TEST_F(PrinterSetup, ReadGivesTheDefaultsForAMissingOrUnreadableFile) {
     for (const std::string& content : cases) {
         write_file(ini(), content);
         session.printer = {2, 0.5f, 1.0f, 2.0f};
-        PRINTER_SETUP_READ(session);
+        PRINTER_SETUP_READ(session.paths, session.printer);
         EXPECT_EQ(session.printer.border, 1) << content.substr(0, 40);
         EXPECT_EQ(session.printer.scale, 1.0f) << content.substr(0, 40);
         EXPECT_EQ(session.printer.xOffset, 0.0f) << content.substr(0, 40);
@@ -118,7 +121,7 @@ TEST_F(PrinterSetup, ReadGivesTheDefaultsForAMissingOrUnreadableFile) {
     }
     std::filesystem::remove(ini());
     session.printer = {2, 0.5f, 1.0f, 2.0f};
-    PRINTER_SETUP_READ(session);
+    PRINTER_SETUP_READ(session.paths, session.printer);
     EXPECT_EQ(session.printer.border, 1);
     EXPECT_EQ(session.printer.scale, 1.0f);
     EXPECT_FALSE(std::filesystem::exists(ini()));
@@ -130,10 +133,11 @@ TEST_F(PrinterSetup, AFailedSaveIsReportedAndKeepsTheOldFile) {
     // A directory where the temporary file must go fails for every user.
     std::filesystem::create_directory(replacement_temporary(ini()));
     PrinterSetupCopy copy{1, 0.5, 0.0, 0.0};
-    std::optional<Message> message;
-    EXPECT_EQ(PRINTER_SETUP_OK(session, copy, message), 0);
-    ASSERT_TRUE(message);
-    EXPECT_EQ(message->button, "In printer_setup_save, could not WRITE\n..\\RUN\\print_a.ini");
+    const CallbackResult result = PRINTER_SETUP_OK(session.paths, session.printer, copy);
+    EXPECT_EQ(result.keepOpen, 0);
+    ASSERT_TRUE(result.message);
+    EXPECT_EQ(result.message->button,
+              "In printer_setup_save, could not WRITE\n..\\RUN\\print_a.ini");
     EXPECT_EQ(read_file(ini()), line);
 }
 

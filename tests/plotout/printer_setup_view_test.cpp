@@ -43,7 +43,7 @@ int run_dialog(Session& session, const std::function<void(Window*)>& handler) {
         handler(window);
         if (!window->was_closed()) window->close_window();
     });
-    const int result = PRINTER_SETUP(session, nullptr);
+    const int result = PRINTER_SETUP(session.paths, session.window, session.printer, nullptr);
     if (!seen) qWarning("the printer setup dialog was not shown");
     return seen ? result : -1;
 }

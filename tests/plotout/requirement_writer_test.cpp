@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "app/main_window.h"
 #include "app/settings_files.h"
 #include "areadata/readers.h"
 #include "platform/paths.h"
@@ -73,7 +74,7 @@ class RequirementWriter : public ::testing::Test {
     }
     std::string written() {
         std::string text;
-        std::optional<Message> refused = requirement_file_text(session, text);
+        std::optional<Message> refused = requirement_file_text(plot_records(session), text);
         EXPECT_FALSE(refused) << (refused ? refused->button : "");
         return text;
     }
@@ -112,7 +113,7 @@ TEST_F(RequirementWriter, WritesTheHeaderLinesAndTheKeptLinesByteForByte) {
     EXPECT_EQ(written(), expected);
     EXPECT_EQ(std::string("Parameter:MUF      2 12   10.00 15   20.00").size(), 42u);
 
-    ASSERT_FALSE(WRITMAIN(session));
+    ASSERT_FALSE(WRITMAIN(plot_records(session)));
     EXPECT_EQ(read_file(file_path()), expected);
 }
 
@@ -170,7 +171,7 @@ TEST_F(RequirementWriter, RefusesALevelThatDoesNotFitItsFieldAndKeepsTheOldFile)
         session.parameters.count = 2;
         set_slot(0, "DBU", {10.0f}, {1});
         set_slot(1, "  MODE", {-999.0f, 20.0f, c.level}, {15, 2, 3});
-        std::optional<Message> message = WRITMAIN(session);
+        std::optional<Message> message = WRITMAIN(plot_records(session));
         ASSERT_TRUE(message) << c.level;
         EXPECT_EQ(message->button,
                   "In writmain, could not WRITE\n..\\AREADATA\\DEFAULT\\RUN1.HAL\n"
@@ -184,7 +185,7 @@ TEST_F(RequirementWriter, AFailedReplacementIsReportedAndKeepsTheOldFile) {
     write_file(file_path(), "old content\n");
     // A directory where the temporary file must go fails for every user.
     std::filesystem::create_directory(replacement_temporary(file_path()));
-    std::optional<Message> message = WRITMAIN(session);
+    std::optional<Message> message = WRITMAIN(plot_records(session));
     ASSERT_TRUE(message);
     EXPECT_EQ(message->button, "In writmain, could not WRITE\n..\\AREADATA\\DEFAULT\\RUN1.HAL");
     EXPECT_EQ(read_file(file_path()), "old content\n");
@@ -194,7 +195,7 @@ TEST_F(RequirementWriter, ReplacesTheFileUnderTheCaseItHasOnDisk) {
     std::filesystem::remove_all(dir / "AREADATA");
     write_file(dir / "areadata/default/run1.hal", "old content\n");
     session.paths.FileName = "default\\run1.hg3";
-    ASSERT_FALSE(WRITMAIN(session));
+    ASSERT_FALSE(WRITMAIN(plot_records(session)));
     EXPECT_EQ(read_file(dir / "areadata/default/run1.hal").substr(0, 16), "Model    :HALDOR");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "areadata/default"),
                             std::filesystem::directory_iterator()),
@@ -203,7 +204,7 @@ TEST_F(RequirementWriter, ReplacesTheFileUnderTheCaseItHasOnDisk) {
 
 TEST_F(RequirementWriter, RefusesAGridFileNameWithoutAProgramSuffix) {
     session.paths.FileName = "DEFAULT\\RUN1.XG3";
-    std::optional<Message> message = WRITMAIN(session);
+    std::optional<Message> message = WRITMAIN(plot_records(session));
     ASSERT_TRUE(message);
     EXPECT_EQ(message->button, "In writmain, could not WRITE\n..\\AREADATA\\DEFAULT\\RUN1.XG3");
 }
@@ -215,17 +216,16 @@ TEST_F(RequirementWriter, AnOldFormFileComesBackInTheNewFormWithTheSameSettings)
                       "RECEIVE.EUR",
                       "Nparms   :    1", "Parameter:DBU      2  3  10.00  9  20.00",
                       "Gridsize :    21", "Comment  :kept   "}));
-    ASSERT_FALSE(READMAIN(session));
+    ASSERT_FALSE(testing::read_requirement_file(session));
     const std::string before = settings_of(session);
-    ASSERT_FALSE(WRITMAIN(session));
+    ASSERT_FALSE(WRITMAIN(plot_records(session)));
     std::string text = read_file(file_path());
     EXPECT_EQ(text.substr(0, text.find("Nparms")),
-              testing::written(
-                  lines({"Model    :MIRVEN",
-                         "Colors   :GREEN    :BLACK    :Ignore   :red      :RED      :Shading, no "
-                         "contours",
-                         "Cities   :RECEIVE.EUR "})));
-    ASSERT_FALSE(READMAIN(session));
+              testing::written(lines({"Model    :MIRVEN",
+                                      "Colors   :GREEN    :BLACK    :Ignore   :red      :RED      "
+                                      ":Shading, no contours",
+                                      "Cities   :RECEIVE.EUR "})));
+    ASSERT_FALSE(testing::read_requirement_file(session));
     EXPECT_EQ(settings_of(session), before);
 }
 
@@ -237,7 +237,7 @@ TEST(RequirementWriterOnTheSample, ReadWriteReadKeepsEverySetting) {
     RecordingConsole console;
     Session session;
     testing::use_package(session, dir / "RUN", console);
-    DOSCOLR(session);
+    DOSCOLR(session.paths, session.colors, *session.console);
     int files = 0;
     for (const char* root : {"AREADATA", "AREA_INV"}) {
         for (const auto& sub : std::filesystem::directory_iterator(dir / root)) {
@@ -251,15 +251,15 @@ TEST(RequirementWriterOnTheSample, ReadWriteReadKeepsEverySetting) {
                 session.paths.DataDir = root;
                 session.paths.FileName = sub.path().filename().string() + "\\" +
                                          name.substr(0, name.size() - 3) + suffix[0] + "G1";
-                ASSERT_FALSE(READMAIN(session)) << name;
+                ASSERT_FALSE(testing::read_requirement_file(session)) << name;
                 const std::string before = settings_of(session);
-                ASSERT_FALSE(WRITMAIN(session)) << name;
+                ASSERT_FALSE(WRITMAIN(plot_records(session))) << name;
                 const std::string first = read_file(entry.path().string());
                 // The new form: a colon in column 20 of the Colors line.
                 EXPECT_EQ(first.at(first.find('\n') + 20), ':') << name;
-                ASSERT_FALSE(READMAIN(session)) << name;
+                ASSERT_FALSE(testing::read_requirement_file(session)) << name;
                 EXPECT_EQ(settings_of(session), before) << name;
-                ASSERT_FALSE(WRITMAIN(session)) << name;
+                ASSERT_FALSE(WRITMAIN(plot_records(session))) << name;
                 EXPECT_EQ(read_file(entry.path().string()), first) << name;
             }
         }

@@ -86,7 +86,7 @@ TEST(GetlevelTest, AppliesEachLevelRuleAndSortsTheSevenLevels) {
         ColourArray colors;
         colors.fill(-1);
         std::int32_t count = static_cast<std::int32_t>(c.rule.size());
-        GETLEVEL(session, c.low, c.high, c.method, count, levels, colors);
+        GETLEVEL(session.contours.defaultColors, c.low, c.high, c.method, count, levels, colors);
         EXPECT_EQ(count, 7) << c.what;
         EXPECT_EQ(first_seven(levels), c.expected) << c.what;
         EXPECT_EQ(std::vector<std::int32_t>(colors.begin(), colors.begin() + 7),
@@ -135,7 +135,8 @@ class AutoconTest : public ::testing::Test {
     void run(Text<6>& name) {
         levels.fill(-1.0f);
         colors.fill(-1);
-        AUTOCON(session, name, count, levels, colors);
+        AUTOCON(session.plotParameters, session.contours.defaultColors, *session.console, name,
+                count, levels, colors);
     }
     Session session;
     testing::RecordingConsole console;

@@ -51,13 +51,13 @@ TEST(SetLayersTest, WritesTheHeadingAndTheConvertedNamesUnderIt) {
 
     LayerSettings layers;
     layers.colors = {"Grey  ", "Black ", "Ignore", "2=RED ", "Lred  ", "4=Shad"};
-    SET_LAYERS(session, layers, layers.summaryText);
+    SET_LAYERS(session.colors, layers, layers.summaryText);
     EXPECT_EQ(
         layers.summaryText.view(),
         two_lines(heading, "   GRAY      BLACK    Ignore RED      LRED     Shading, no contours"));
 
     layers.colors = {"Ignore", "Ignore", "Ignore", "Ignore", "Ignore", "Ignore"};
-    SET_LAYERS(session, layers, layers.summaryText);
+    SET_LAYERS(session.colors, layers, layers.summaryText);
     EXPECT_EQ(
         layers.summaryText.view(),
         two_lines(heading, "   Ignore    Ignore   Ignore Ignore   Ignore   Ignore              "));
@@ -73,7 +73,8 @@ class SetContTest : public ::testing::Test {
         block.assign(160, '#');
     }
     void build(Text<6>& name, std::int32_t count) {
-        SET_CONT(session, 1, name, count, levels, colors, block.data());
+        SET_CONT(session.plotParameters, session.contours.defaultColors, *session.console, 1, name,
+                 count, levels, colors, block.data());
     }
     Session session;
     testing::RecordingConsole console;
@@ -163,7 +164,8 @@ TEST_F(SetContTest, RenamesAnAutomaticAngleSlotAfterLookingUpItsRange) {
 TEST(SetContoursTest, BreaksLinesInEveryBlockAndBetweenTheFirstFour) {
     Session session;
     Text<800> text("stale");
-    SET_CONTOURS(session, text);
+    SET_CONTOURS(session.plotParameters, session.parameters, session.contours, *session.console,
+                 text);
     const std::string empty = two_lines("", "", 78) + "\r\n";
     EXPECT_EQ(text.view(), empty + empty + empty + empty + two_lines("", ""));
 }
@@ -176,7 +178,8 @@ TEST(SetContoursTest, BuildsEachSlotFromTheSessionRecords) {
     session.contours.levelCount = {0, 0, 0, 0, 7};
     session.contours.levels[4] = {70, 60, 50, 40, 30, 20, 10, -1, -1, -1};
     session.contours.colors[4] = {1, 2, 3, 4, 5, 6, 7, -1, -1, -1};
-    SET_CONTOURS(session, session.contours.summaryText);
+    SET_CONTOURS(session.plotParameters, session.parameters, session.contours, *session.console,
+                 session.contours.summaryText);
 
     const std::string_view text = session.contours.summaryText.view();
     EXPECT_EQ(

@@ -24,7 +24,6 @@ using testing::TempDir;
 using testing::wait_for_record;
 
 const std::string qortool = testing::built_program("qortool");
-const std::string fake_map_program = testing::built_program("fake_map_program");
 
 using ToolRun = testing::ProgramRun;
 
@@ -39,8 +38,9 @@ std::string requirement_settings(const std::string& run, const char* file_name) 
     Session session;
     testing::use_package(session, run, console);
     session.paths.FileName = file_name;
-    DOSCOLR(session);
-    if (std::optional<Message> failure = READMAIN(session)) return "failed: " + failure->button;
+    DOSCOLR(session.paths, session.colors, *session.console);
+    if (std::optional<Message> failure = testing::read_requirement_file(session))
+        return "failed: " + failure->button;
     std::ostringstream out;
     out << session.paths.Model.view() << "|" << session.layers.cityFile.view() << "|"
         << session.parameters.count << "\n";
@@ -70,9 +70,7 @@ class QortoolPlot : public ::testing::Test {
     }
     std::string install(const std::string& relative) {
         std::string path = root + "/" + relative;
-        fs::create_directories(fs::path(path).parent_path());
-        fs::copy_file(fake_map_program, path, fs::copy_options::overwrite_existing);
-        fs::remove(path + ".record");
+        testing::install_map_program(path);
         return path;
     }
 

@@ -8,9 +8,8 @@
 #include <regex>
 #include <set>
 
+#include "app/startup.h"
 #include "base/fixed_record.h"
-#include "app/settings_files.h"
-#include "plotsettings/contour_colours.h"
 #include "tests/support/test_support.h"
 
 namespace qor {
@@ -134,10 +133,7 @@ TEST_F(SamplePackageTest, SettingsFilesReadBackWithTheStartupLoaders) {
     Session session;
     RecordingConsole console;
     testing::use_package(session, path("RUN"), console);
-    COLORDEF(session);
-    DOSCOLR(session);
-    WINCOLR(session);
-    R_SETUP(session);
+    load_settings_files(session);
     EXPECT_TRUE(console.events.empty());
 
     const ColorTables& tables = session.colors;

@@ -53,10 +53,10 @@ class SampleReadBackTest : public ::testing::TestWithParam<GridCase> {
     // A session started on the package as start-up leaves it.
     void SetUp() override {
         testing::use_package(session, *dir_ / "RUN", console);
-        COLORDEF(session);
-        DOSCOLR(session);
-        WINCOLR(session);
-        R_SETUP(session);
+        COLORDEF(session.paths, session.contours);
+        DOSCOLR(session.paths, session.colors, *session.console);
+        WINCOLR(session.paths, session.colors, *session.console);
+        R_SETUP(session.paths, session.window);
         const GridCase& c = GetParam();
         session.paths.DataDir = c.data_root;
         session.paths.FileName = c.file;
@@ -81,7 +81,7 @@ std::unique_ptr<TempDir> SampleReadBackTest::dir_;
 
 TEST_P(SampleReadBackTest, ReadsLikeTheMainWindowAndBuildsEverySummary) {
     const GridCase& c = GetParam();
-    auto message = READGRID(session);
+    auto message = READGRID(session.paths, session.grid);
     ASSERT_FALSE(message.has_value()) << message->button;
     const GridFile& grid = session.grid;
     EXPECT_GE(grid.columns, 37);
@@ -104,7 +104,7 @@ TEST_P(SampleReadBackTest, ReadsLikeTheMainWindowAndBuildsEverySummary) {
         }
     }
 
-    message = READMAIN(session);
+    message = testing::read_requirement_file(session);
     ASSERT_FALSE(message.has_value()) << message->button;
     EXPECT_EQ(session.paths.Model, c.model);
     EXPECT_EQ(session.parameters.count, c.plotted);
@@ -123,7 +123,7 @@ TEST_P(SampleReadBackTest, ReadsLikeTheMainWindowAndBuildsEverySummary) {
     EXPECT_TRUE(listed(session.layers.colors[layer_contours], tables.ContourListCodes,
                        tables.ContourListCount));
 
-    message = READGPH(session);
+    message = READGPH(session.paths, session.grid, session.plotParameters);
     ASSERT_FALSE(message.has_value()) << message->button;
     // Each grid parameter has exactly one entry in its plot parameter file.
     ASSERT_EQ(session.plotParameters.count, grid.parameterCount);
@@ -135,10 +135,11 @@ TEST_P(SampleReadBackTest, ReadsLikeTheMainWindowAndBuildsEverySummary) {
     }
 
     SET_PARAMS(session.parameters, session.parameters.summaryText);
-    SET_LAYERS(session, session.layers, session.layers.summaryText);
+    SET_LAYERS(session.colors, session.layers, session.layers.summaryText);
     // Automatic levels of every plotted slot come from the table; a slot whose
     // parameter is not in it would stop the program here.
-    ASSERT_NO_THROW(SET_CONTOURS(session, session.contours.summaryText));
+    ASSERT_NO_THROW(SET_CONTOURS(session.plotParameters, session.parameters, session.contours,
+                                 *session.console, session.contours.summaryText));
     EXPECT_TRUE(console.events.empty());
     EXPECT_NE(session.contours.summaryText.view().find(session.parameters.names[0].view()),
               std::string_view::npos);

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <thread>
 
+#include "areadata/readers.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 
@@ -168,6 +169,24 @@ ProgramRun run_program(const TempDir& scratch, const std::vector<std::string>& a
 
 #endif
 
+void remove_when_free(const std::string& path) {
+    // On POSIX a running program's name can be unlinked at once.
+    std::error_code ec;
+    for (int i = 0; i < 500; ++i) {
+        std::filesystem::remove_all(path, ec);
+        if (!ec) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    throw std::runtime_error("cannot remove " + path + ": " + ec.message());
+}
+
+void install_map_program(const std::string& path) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    remove_when_free(path);
+    remove_when_free(path + ".record");
+    std::filesystem::copy_file(built_program("fake_map_program"), path);
+}
+
 std::string wait_for_record(const std::string& program) {
     const std::string record = program + ".record";
     for (int i = 0; i < 1000; ++i) {
@@ -255,6 +274,11 @@ void use_package(Session& session, const std::string& run_dir, RecordingConsole&
     session.paths.DataDir = "AREADATA";
     session.paths.BrowseDir = "AREADATA";
     session.console = &console;
+}
+
+std::optional<Message> read_requirement_file(Session& session) {
+    return READMAIN(session.paths, session.colors, session.layers, session.parameters,
+                    session.contours, session.requirement);
 }
 
 }  // namespace qor::testing

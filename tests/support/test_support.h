@@ -2,11 +2,13 @@
 // Helpers for tests: a temporary package directory, a console that records
 // what the program writes, and small file utilities.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/session.h"
+#include "base/message.h"
 #include "platform/console.h"
 
 namespace qor::testing {
@@ -77,6 +79,15 @@ struct ProgramRun {
 /// console's CR LF line ends read as "\n").
 ProgramRun run_program(const TempDir& scratch, const std::vector<std::string>& arguments);
 
+/// Removes a file or a directory with everything in it. On Windows a program
+/// that is still ending keeps its file from being removed: the removal is
+/// tried again for up to five seconds.
+void remove_when_free(const std::string& path);
+
+/// Installs the stand-in map program at path (creating its directory) in
+/// place of any earlier copy, which may still be running, and of its record.
+void install_map_program(const std::string& path);
+
 /// Waits up to ten seconds for the record the stand-in map program writes
 /// next to itself (program + ".record") and returns it; "no record" when none
 /// came.
@@ -118,5 +129,8 @@ void add_plot_parameter(Session& session, const char* line, float scale, std::in
 /// Points a session at a package's run directory (package form) and hands it a
 /// recording console.
 void use_package(Session& session, const std::string& run_dir, RecordingConsole& console);
+
+/// READMAIN into the session's records.
+std::optional<Message> read_requirement_file(Session& session);
 
 }  // namespace qor::testing

@@ -1,17 +1,15 @@
 // The toolkit's standard actions on the offscreen platform: the file-open
-// dialog, the help contents, and the console's boxes.
+// dialog and the console's boxes.
 
 #include <QFileDialog>
 #include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
 #include "platform/paths.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/test_support.h"
 #include "toolkit/gui_console.h"
-#include "toolkit/help_action.h"
-#include "toolkit/window_builder.h"
+#include "toolkit/standard_dialogs.h"
 
 namespace qor {
 namespace {
@@ -72,52 +70,6 @@ class StandardDialogsTest : public QObject {
                              to_package_path(dir.path()) + "\\MISSING\\*.XG?");
         QVERIFY(!testing::modal_missed());
         QVERIFY(!chosen.has_value());
-    }
-
-    void helpContentsOpensTheHelpFileOrThePageBesideIt() {
-        struct Row {
-            const char* file;
-            const char* opened;
-        };
-        for (Row row : {Row{"help_win/qorplot.hlp", "help_win/qorplot.hlp"},
-                        Row{"HELP_WIN/qorplot.html", "HELP_WIN/qorplot.html"}}) {
-            TempDir dir;
-            write_file(dir / row.file, "help");
-            std::vector<std::string> opened;
-            set_document_opener([&opened](const std::string& native) {
-                opened.push_back(native);
-                return true;
-            });
-            bool result = open_help_contents(
-                to_package_path(dir.path()) + "\\help_win\\qorplot.hlp", nullptr);
-            set_document_opener({});
-            QVERIFY(result);
-            QCOMPARE(opened, std::vector<std::string>{dir / row.opened});
-        }
-    }
-
-    void missingHelpOrAViewerThatFailsIsShownInAMessage() {
-        TempDir dir;
-        std::string help = to_package_path(dir.path()) + "\\help_win\\qorplot.hlp";
-        int attempts = 0;
-        set_document_opener([&attempts](const std::string&) {
-            ++attempts;
-            return false;
-        });
-        QStringList captions;
-        auto answer = [&captions](QWidget* box) {
-            captions << box->windowTitle();
-            box->findChild<QPushButton*>("messageButton")->click();
-        };
-        when_modal("messageBox", answer);
-        QVERIFY(!open_help_contents(help, nullptr));
-        write_file(dir / "help_win/qorplot.hlp", "help");
-        when_modal("messageBox", answer);
-        QVERIFY(!open_help_contents(help, nullptr));
-        set_document_opener({});
-        QVERIFY(!testing::modal_missed());
-        QCOMPARE(attempts, 1);
-        QCOMPARE(captions, (QStringList{"HELP file not found", "Could not OPEN help file"}));
     }
 
     void theConsoleShowsItsLinesThenThePauseOrStopMessage() {

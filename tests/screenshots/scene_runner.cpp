@@ -1,0 +1,240 @@
+#include "tests/screenshots/scene_runner.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPixmap>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "tests/support/modal_driver.h"
+
+namespace qor::screenshots {
+
+namespace {
+
+// Time a window gets to be laid out and drawn before it is pictured or used;
+// the file dialog fills its listing in the background and gets longer.
+constexpr qint64 settle_ms = 500;
+constexpr qint64 file_dialog_settle_ms = 1200;
+// A step whose window has not appeared by then has failed (a loaded machine
+// can take seconds to open a file dialog).
+constexpr qint64 step_timeout_ms = 30000;
+// Windows that will not close after a failure end the program.
+constexpr qint64 give_up_ms = 60000;
+
+const char* const shown_at_property = "sceneShownAt";
+
+// A menu action can be triggered when neither it nor a menu holding it is greyed.
+bool usable(const QAction* action) {
+    if (!action->isEnabled()) return false;
+    for (QObject* parent = action->parent(); parent != nullptr; parent = parent->parent()) {
+        if (const auto* menu = qobject_cast<const QMenu*>(parent)) {
+            if (!menu->isEnabled() || !menu->menuAction()->isEnabled()) return false;
+        }
+    }
+    return true;
+}
+
+void close_widget(QWidget* window) {
+    if (auto* dialog = qobject_cast<QDialog*>(window)) {
+        dialog->done(0);
+    } else {
+        window->close();
+    }
+}
+
+qint64 shown_at(const QWidget* window) {
+    QVariant value = window->property(shown_at_property);
+    return value.isValid() ? value.toLongLong() : -1;
+}
+
+}  // namespace
+
+SceneRunner::SceneRunner(QString folder, std::string package_root)
+    : folder_(std::move(folder)), package_root_(std::move(package_root)) {
+    clock_.start();
+    poll_timer_.setInterval(50);
+    connect(&poll_timer_, &QTimer::timeout, this, &SceneRunner::poll);
+    qApp->installEventFilter(this);
+}
+
+SceneRunner::~SceneRunner() {
+    qApp->removeEventFilter(this);
+}
+
+void SceneRunner::start(const Scene& scene) {
+    scene_ = scene.name;
+    steps_.assign(scene.steps.begin(), scene.steps.end());
+    step_number_ = 1;
+    step_since_ = clock_.elapsed();
+    last_action_ = step_since_;
+    failed_ = false;
+    poll_timer_.start();
+}
+
+bool SceneRunner::finish() {
+    poll_timer_.stop();
+    if (!steps_.empty()) fail("the program's window loop ended before this step");
+    steps_.clear();
+    return !failed_;
+}
+
+bool SceneRunner::eventFilter(QObject* watched, QEvent* event) {
+    // Every dialog window notes when it was last shown, so that it is pictured
+    // only once it has been drawn.
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && qobject_cast<QDialog*>(widget) != nullptr) {
+            widget->setProperty(shown_at_property, clock_.elapsed());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QWidget* SceneRunner::ready_window(const QString& name) const {
+    QWidget* modal = QApplication::activeModalWidget();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (!top->isVisible() || top->objectName() != name) continue;
+        // A modal window under another one cannot be used until that one closes.
+        if (top->windowModality() == Qt::NonModal || top == modal) return top;
+    }
+    return nullptr;
+}
+
+bool SceneRunner::settled(const QWidget* window) const {
+    const qint64 shown = shown_at(window);
+    if (shown < 0) return false;
+    const qint64 wait =
+        qobject_cast<const QFileDialog*>(window) != nullptr ? file_dialog_settle_ms : settle_ms;
+    const qint64 now = clock_.elapsed();
+    return now - shown >= wait && now - last_action_ >= settle_ms;
+}
+
+void SceneRunner::poll() {
+    const qint64 now = clock_.elapsed();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (steps_.empty()) {
+        // The scene is over: close what is still open, down to the main window,
+        // which ends the program's window loop.
+        if (modal != nullptr && settled(modal)) {
+            last_action_ = now;
+            QPointer<QWidget> window(modal);
+            QTimer::singleShot(0, this, [window] {
+                if (window != nullptr) close_widget(window);
+            });
+        }
+        if (now - step_since_ > give_up_ms) {
+            std::fprintf(stderr, "scene %s: windows stay open; giving up\n", scene_.c_str());
+            std::fflush(nullptr);
+            std::_Exit(3);
+        }
+        return;
+    }
+    const Step& step = steps_.front();
+    if (QWidget* window = ready_window(step.window); window != nullptr && settled(window)) {
+        perform(step, window);
+        return;
+    }
+    // A modal window shown since the last step acted, and not the one awaited:
+    // nothing in the scene expects it.
+    if (modal != nullptr && settled(modal) && shown_at(modal) >= last_action_) {
+        handle_unscripted(modal);
+        return;
+    }
+    if (now - step_since_ > step_timeout_ms) fail("the window did not appear");
+}
+
+void SceneRunner::perform(const Step& step, QWidget* window) {
+    last_action_ = clock_.elapsed();
+    if (!step.picture.isEmpty() && !save_picture(window, step.picture)) {
+        fail("its picture could not be saved as " + step.picture + ".png");
+        return;
+    }
+    // Acting may open a modal window, whose event loop runs inside the action:
+    // act from a timer of its own so that polling goes on meanwhile.
+    QPointer<QWidget> target(window);
+    QTimer::singleShot(0, this, [this, target, number = step_number_, step] {
+        const QString error =
+            target != nullptr ? act(target, step.action) : QString("the window closed too early");
+        if (!error.isEmpty()) report(number, step.window, error);
+    });
+    steps_.pop_front();
+    ++step_number_;
+    step_since_ = last_action_;
+}
+
+QString SceneRunner::act(QWidget* window, const Action& action) {
+    switch (action.kind) {
+        case Action::Kind::close:
+            close_widget(window);
+            return {};
+        case Action::Kind::trigger: {
+            if (auto* menu_action = window->findChild<QAction*>(action.target)) {
+                if (!usable(menu_action)) return "its action " + action.target + " is greyed";
+                menu_action->trigger();
+                return {};
+            }
+            auto* button = window->findChild<QAbstractButton*>(action.target);
+            if (button == nullptr || !button->isEnabled()) {
+                return "it has no action or enabled button " + action.target;
+            }
+            button->click();
+            return {};
+        }
+        case Action::Kind::choose_file: {
+            const std::filesystem::path file =
+                std::filesystem::path(package_root_) / action.target.toStdString();
+            if (!std::filesystem::exists(file)) {
+                close_widget(window);
+                return "the file to choose is missing: " + QString::fromStdString(file.string());
+            }
+            testing::choose_in_file_dialog(window, file.string());
+            return {};
+        }
+    }
+    return {};
+}
+
+void SceneRunner::handle_unscripted(QWidget* window) {
+    last_action_ = clock_.elapsed();
+    const QString name = window->objectName();
+    if (name.isEmpty()) {
+        std::fprintf(stderr, "scene %s: closed a window without a name that no step expects\n",
+                     scene_.c_str());
+    } else if (save_picture(window, name)) {
+        std::fprintf(stderr, "scene %s: window %s has no step; pictured and closed\n",
+                     scene_.c_str(), qPrintable(name));
+    }
+    QPointer<QWidget> target(window);
+    QTimer::singleShot(0, this, [target] {
+        if (target != nullptr) close_widget(target);
+    });
+}
+
+bool SceneRunner::save_picture(QWidget* window, const QString& name) {
+    const QString file = name + ".png";
+    if (!window->grab().save(folder_ + "/" + file)) return false;
+    if (!pictures_.contains(file)) pictures_ << file;
+    return true;
+}
+
+void SceneRunner::fail(const QString& what) {
+    report(step_number_, steps_.empty() ? QString() : steps_.front().window, what);
+}
+
+void SceneRunner::report(int step, const QString& window, const QString& what) {
+    failed_ = true;
+    std::fprintf(stderr, "scene %s, step %d (window %s): %s\n", scene_.c_str(), step,
+                 qPrintable(window), qPrintable(what));
+    // The remaining steps cannot follow: close the windows and end the scene.
+    steps_.clear();
+    step_since_ = clock_.elapsed();
+}
+
+}  // namespace qor::screenshots

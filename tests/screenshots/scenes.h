@@ -1,0 +1,82 @@
+#pragma once
+// Scenes of the screenshot program: each starts QOR_PLOT on the sample package
+// as its command line does and drives its windows, step by step, the way a user
+// would, saving a picture of each window the documentation shows.
+//
+// A step waits for a window (by objectName), saves its picture and then acts on
+// it: triggers a menu action or clicks a button, types a file name into the
+// file-open dialog, or closes it. A window that opens without a step of its own
+// is pictured under its objectName and closed; when the last step is done the
+// windows still open are closed, which ends the program's window loop.
+//
+// To add scenes: write a function returning them in a file of its own
+// (catalog_scenes.cpp), declare it below and add it to all_scenes().
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/screen_metrics.h"
+
+namespace qor::screenshots {
+
+/// What a step does to its window once the picture is taken.
+struct Action {
+    enum class Kind {
+        close,        ///< closes the window as its close box does
+        trigger,      ///< triggers the menu action or clicks the button named target
+        choose_file,  ///< types the file target (relative to the package root) and opens it
+    };
+    Kind kind = Kind::close;
+    QString target;
+};
+
+inline Action close_window() {
+    return {Action::Kind::close, {}};
+}
+inline Action trigger(const QString& name) {
+    return {Action::Kind::trigger, name};
+}
+inline Action choose_file(const QString& package_file) {
+    return {Action::Kind::choose_file, package_file};
+}
+
+struct Step {
+    QString window;   ///< objectName of the window the step waits for
+    QString picture;  ///< file name of its picture without ".png"; empty: no picture
+    Action action;
+};
+
+/// The window pictured under its own objectName, then closed.
+inline Step picture_of(const QString& window) {
+    return {window, window, close_window()};
+}
+
+/// A file the scene copies inside the package before it starts and removes
+/// when it has ended (paths relative to the package root).
+struct FileCopy {
+    std::string from;
+    std::string to;
+};
+
+struct Scene {
+    std::string name;  ///< chosen on the command line to run only some scenes
+    std::vector<Step> steps{};
+    /// The screen the windows are laid out for; none: the real screen.
+    std::optional<ScreenMetrics> screen{};
+    std::vector<FileCopy> copies{};
+    /// Command-line tokens after the run directory.
+    std::string model = "HALDOR";
+    std::string subDirectory = "SAMPLE_001";
+};
+
+/// The main window without and with a grid file, and the windows of its menus.
+std::vector<Scene> main_window_scenes();
+/// The messages of "Open (by file)" for files it refuses.
+std::vector<Scene> open_by_file_scenes();
+
+/// Every scene, in the order they run.
+std::vector<Scene> all_scenes();
+
+}  // namespace qor::screenshots
