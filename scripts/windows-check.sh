@@ -107,16 +107,17 @@ echo "   plot --window started the map program in \"$win_root\\RUN\" with its th
 # catalog create and sort: the catalog lists the sample's three HALDOR runs.
 tokens=("$win_root\\RUN" HALDOR SAMPLE_001)
 catalog="$root/AREADATA/SAMPLE_001/HALDOR.TXT"
-run "$build/qortool.exe" catalog "${tokens[@]}" create | grep -q "created with    3 HALDOR" ||
-  fail "qortool catalog create"
+printed=$(run "$build/qortool.exe" catalog "${tokens[@]}" create)
+grep -q "created with    3 HALDOR" <<<"$printed" || fail "qortool catalog create printed: $printed"
 [ "$(head -c 5 "$catalog")" = "    3" ] || fail "the catalog holds: $(head -n 1 "$catalog")"
-run "$build/qortool.exe" catalog "${tokens[@]}" sort FTL | grep -q "Frequency/Time/Location" ||
-  fail "qortool catalog sort FTL"
+printed=$(run "$build/qortool.exe" catalog "${tokens[@]}" sort FTL)
+grep -q "Frequency/Time/Location" <<<"$printed" || fail "qortool catalog sort FTL printed: $printed"
 frequencies=$(tail -n +3 "$catalog" | cut -c18-22 | tr -d '\r' | tr '\n' ' ')
 [ "$frequencies" = " 9.59 11.85 15.26 " ] || fail "catalog after sort FTL: frequencies $frequencies"
 # Entry 1 is now SAMPLE02, whose hour 3 was not calculated.
-run "$build/qortool.exe" catalog "${tokens[@]}" grids 1 | grep -q "^SAMPLE02.HG3=(file not calculated)" ||
-  fail "qortool catalog grids 1"
+printed=$(run "$build/qortool.exe" catalog "${tokens[@]}" grids 1)
+grep -q "^SAMPLE02.HG3=(file not calculated)" <<<"$printed" ||
+  fail "qortool catalog grids 1 printed: $printed"
 echo "   catalog create and sort FTL: entries by frequency$frequencies"
 
 echo "== Windows check passed ($(elapsed))"
