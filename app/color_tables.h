@@ -26,9 +26,9 @@ struct ColorTables {
 };
 
 struct WindowSettings {
-    Text<6> MainColour = "white";    ///< background colour name of the main window
-    Text<6> InputColour = "white";   ///< background colour name of the input dialogs
-    Text<14> ScrollFont = "default"; ///< font of the scroll window
+    Text<6> MainColour = "white";     ///< background colour name of the main window
+    Text<6> InputColour = "white";    ///< background colour name of the input dialogs
+    Text<14> ScrollFont = "default";  ///< font of the scroll window
     std::int32_t ScrollColumns = 77;
     std::int32_t ScrollRows = 26;
     // Working fields of the setup dialog.

@@ -5,18 +5,6 @@
 
 namespace qor {
 
-namespace {
-
-template <std::size_t N>
-std::string background_of(Text<N>& colour) {
-    const int length = LCOUNT(colour, static_cast<int>(N));
-    if (length <= 1) return {};
-    UCASE(colour, length);
-    return std::string(colour.sub(1, length));
-}
-
-}  // namespace
-
 std::string plot_type_word(const PathState& paths) {
     return paths.DataDir == "AREADATA" ? " Plot" : " INVERSE Plot";
 }
@@ -25,25 +13,6 @@ bool file_loaded(const PathState& paths) {
     const std::size_t slash = paths.FileName.view().find('\\');
     if (slash == std::string_view::npos || slash + 1 >= paths.FileName.view().size()) return false;
     return paths.FileName[slash + 1] != ' ';
-}
-
-std::string BACKMAIN(WindowSettings& settings) {
-    return background_of(settings.MainColour);
-}
-
-std::string BACKGRND(WindowSettings& settings) {
-    return background_of(settings.InputColour);
-}
-
-double text_scale(const ScreenSize& screen) {
-    if (screen.width == 800 && screen.largeText == 1) return 0.85;
-    if (screen.width <= 800) return 0.9;
-    return 1.0;
-}
-
-int contour_width(const ScreenSize& screen) {
-    if (screen.width > 800 || (screen.width == 800 && screen.largeText == 0)) return 80;
-    return 70;
 }
 
 MainWindowFrame main_window_frame(Session& session, const Text<6>& model, const Text<8>& browse,

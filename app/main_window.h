@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "app/window_style.h"
 #include "base/message.h"
 #include "plotout/requirement_writer.h"
 
@@ -47,32 +48,12 @@ struct MainWindowFrame {
     int contourWidth = 70;
 };
 
-/// The screen as the window rules see it.
-struct ScreenSize {
-    int width = 1024;   ///< primary screen width in pixels
-    int largeText = 0;  ///< 1 when the system uses large window text (ITEXTSIZ)
-};
-
 /// " Plot" for the AREADATA root, " INVERSE Plot" otherwise.
 std::string plot_type_word(const PathState& paths);
 
 /// True when PathState.FileName names a file: its first backslash is followed
 /// by a character that is not blank.
 bool file_loaded(const PathState& paths);
-
-/// Adds the main window's background colour: the significant part of
-/// WindowSettings.MainColour, upper-cased in the record itself; "" when it
-/// holds fewer than two characters.
-std::string BACKMAIN(WindowSettings& settings);
-/// The same for the input dialogs' colour, WindowSettings.InputColour.
-std::string BACKGRND(WindowSettings& settings);
-
-/// Text scale of the fixed-pitch texts: 1.0, 0.9 up to 800 pixels, 0.85 at
-/// exactly 800 pixels with large window text.
-double text_scale(const ScreenSize& screen);
-/// Width in characters of the contour summary: 70, or 80 above 800 pixels and
-/// at exactly 800 pixels with normal window text.
-int contour_width(const ScreenSize& screen);
 
 /// Clears PathState.NewFileChosen and computes the frame for the session's
 /// state and the SCREEN arguments (model name, browse directory,

@@ -14,7 +14,7 @@ std::string package_file(const PathState& paths, std::string_view relative) {
 
 void INITVAR(ProjectionList& projections) {
     projections.Count = 6;
-    projections.Names = {Text<20>(" 0=Great Circle"), Text<20>(" 1=Lat/Lon"),
+    projections.Names = {Text<20>(" 0=Great Circle"),  Text<20>(" 1=Lat/Lon"),
                          Text<20>("21=NE Hemisphere"), Text<20>("22=NW Hemisphere"),
                          Text<20>("23=SE Hemisphere"), Text<20>("24=SW Hemisphere")};
     projections.Codes = {0, 1, 21, 22, 23, 24};

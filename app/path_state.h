@@ -11,13 +11,13 @@
 namespace qor {
 
 struct PathState {
-    Text<50> RunDir;        ///< run directory; ends in \RUN after start-up
-    Text<8> DataDir;        ///< "AREADATA" or "AREA_INV"
-    Text<8> BrowseDir;      ///< start folder of the file-open dialog, always "AREADATA"
-    Text<20> SubDir;        ///< data sub-directory inside the data directory
-    Text<6> Model;          ///< prediction program name
-    Text<30> FileName;      ///< current grid file as SubDir\name.ext; blank when none
-    Text<128> ChosenFile;   ///< full path returned by the file-open dialog
+    Text<50> RunDir;                 ///< run directory; ends in \RUN after start-up
+    Text<8> DataDir;                 ///< "AREADATA" or "AREA_INV"
+    Text<8> BrowseDir;               ///< start folder of the file-open dialog, always "AREADATA"
+    Text<20> SubDir;                 ///< data sub-directory inside the data directory
+    Text<6> Model;                   ///< prediction program name
+    Text<30> FileName;               ///< current grid file as SubDir\name.ext; blank when none
+    Text<128> ChosenFile;            ///< full path returned by the file-open dialog
     std::int32_t NewFileChosen = 0;  ///< 1 when an open operation chose a new grid file
 };
 

@@ -39,7 +39,7 @@ struct Session {
     /// The standard output window; a plain console unless the program sets another.
     Console* console = &default_console;
 
-private:
+  private:
     Console default_console;
 };
 

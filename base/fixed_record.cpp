@@ -15,13 +15,15 @@ namespace {
 // point stood, and the exponent. Blanks anywhere in the field are ignored.
 struct DecimalField {
     bool negative = false;
-    std::string digits;     // significant digits, leading zeros dropped
-    int exponent = 0;       // value = digits * 10^exponent
+    std::string digits;  // significant digits, leading zeros dropped
+    int exponent = 0;    // value = digits * 10^exponent
     bool any_digit = false;
     bool all_blank = true;
 };
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\0'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\0';
+}
 
 bool split_decimal(std::string_view field, int implied_decimals, DecimalField& out) {
     std::size_t i = 0;
@@ -135,7 +137,9 @@ bool parse_real_as(std::string_view field, int decimals, Float& value) {
     return decimal_to_float(d, value);
 }
 
-std::string asterisks(int width) { return std::string(static_cast<std::size_t>(std::max(width, 0)), '*'); }
+std::string asterisks(int width) {
+    return std::string(static_cast<std::size_t>(std::max(width, 0)), '*');
+}
 
 std::string right_aligned(const std::string& text, int width) {
     if (static_cast<int>(text.size()) > width) return asterisks(width);
@@ -216,8 +220,8 @@ std::string format_real(double value, int width, int decimals) {
         magnitude = std::nextafter(magnitude, std::numeric_limits<double>::infinity());
     }
     char buffer[400];
-    auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, decimals);
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                      std::chars_format::fixed, decimals);
     if (error != std::errc()) return asterisks(width);
     std::string digits(buffer, end);
     if (decimals == 0) digits += '.';
@@ -234,9 +238,9 @@ std::string_view FieldReader::take(int width) {
         position_ += static_cast<std::size_t>(std::max(width, 0));
         return {};
     }
-    std::string_view field =
-        record_.substr(position_, std::min<std::size_t>(static_cast<std::size_t>(width),
-                                                        record_.size() - position_));
+    std::string_view field = record_.substr(
+        position_,
+        std::min<std::size_t>(static_cast<std::size_t>(width), record_.size() - position_));
     position_ += static_cast<std::size_t>(width);
     return field;
 }
@@ -249,7 +253,9 @@ std::string_view FieldReader::rest() const {
 // ------------------------------------------------------------------ lines --
 
 LineReader::LineReader() = default;
-LineReader::~LineReader() { close(); }
+LineReader::~LineReader() {
+    close();
+}
 
 bool LineReader::open(std::string_view package_path) {
     return open_native(native_path(package_path));
@@ -414,9 +420,12 @@ ListReader::Token ListReader::next_token(std::string_view& token) {
 ListResult ListReader::integer(std::int32_t& value) {
     std::string_view token;
     switch (next_token(token)) {
-        case Token::end: return ListResult::end_of_file;
-        case Token::null: return ListResult::ok;
-        case Token::value: break;
+        case Token::end:
+            return ListResult::end_of_file;
+        case Token::null:
+            return ListResult::ok;
+        case Token::value:
+            break;
     }
     return parse_integer(token, value) ? ListResult::ok : ListResult::bad_value;
 }
@@ -424,9 +433,12 @@ ListResult ListReader::integer(std::int32_t& value) {
 ListResult ListReader::real(float& value) {
     std::string_view token;
     switch (next_token(token)) {
-        case Token::end: return ListResult::end_of_file;
-        case Token::null: return ListResult::ok;
-        case Token::value: break;
+        case Token::end:
+            return ListResult::end_of_file;
+        case Token::null:
+            return ListResult::ok;
+        case Token::value:
+            break;
     }
     return parse_real(token, 0, value) ? ListResult::ok : ListResult::bad_value;
 }
@@ -434,9 +446,12 @@ ListResult ListReader::real(float& value) {
 ListResult ListReader::real(double& value) {
     std::string_view token;
     switch (next_token(token)) {
-        case Token::end: return ListResult::end_of_file;
-        case Token::null: return ListResult::ok;
-        case Token::value: break;
+        case Token::end:
+            return ListResult::end_of_file;
+        case Token::null:
+            return ListResult::ok;
+        case Token::value:
+            break;
     }
     return parse_real(token, 0, value) ? ListResult::ok : ListResult::bad_value;
 }

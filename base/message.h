@@ -21,12 +21,12 @@ struct MessageLine {
 };
 
 struct Message {
-    std::string caption;              ///< window caption; "" leaves the toolkit's default
-    std::string background;           ///< "red", "green", or "" for the default
-    bool exclamation = false;         ///< show the exclamation icon before the text
-    std::vector<MessageLine> lines;   ///< text above the button
-    std::string button;               ///< label of the centred default button ('\n' breaks it)
-    std::string buttonColour;         ///< text colour of the button label, "" for default
+    std::string caption;             ///< window caption; "" leaves the toolkit's default
+    std::string background;          ///< "red", "green", or "" for the default
+    bool exclamation = false;        ///< show the exclamation icon before the text
+    std::vector<MessageLine> lines;  ///< text above the button
+    std::string button;              ///< label of the centred default button ('\n' breaks it)
+    std::string buttonColour;        ///< text colour of the button label, "" for default
 
     /// The text of all lines, each line's runs joined, lines separated by '\n'.
     std::string text() const;

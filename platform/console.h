@@ -13,7 +13,7 @@
 namespace qor {
 
 class Console {
-public:
+  public:
     virtual ~Console() = default;
 
     /// Writes one line to standard output (flushed) and keeps it for the next pause.
@@ -27,7 +27,7 @@ public:
     /// Lines written since the last pause or stop.
     const std::vector<std::string>& pending() const { return pending_; }
 
-protected:
+  protected:
     /// How a pause is presented; the base class only writes the message.
     virtual void present(const std::vector<std::string>& lines, std::string_view message,
                          bool stopping);

@@ -1,6 +1,6 @@
 #include "plotout/printer_setup_view.h"
 
-#include "app/main_window.h"
+#include "app/window_style.h"
 #include "plotout/printer_setup.h"
 #include "toolkit/message_action.h"
 #include "toolkit/window_builder.h"

@@ -9,8 +9,14 @@
 namespace qor {
 
 /// Layer positions in LayerSettings::colors.
-enum LayerIndex { layer_grid = 0, layer_countries, layer_zones, layer_cities, layer_main_beam,
-                  layer_contours };
+enum LayerIndex {
+    layer_grid = 0,
+    layer_countries,
+    layer_zones,
+    layer_cities,
+    layer_main_beam,
+    layer_contours
+};
 
 struct LayerSettings {
     std::array<Text<6>, 6> colors;  ///< Grid, Countries, CIRAF Zones, Cities, Main Beam, Contours

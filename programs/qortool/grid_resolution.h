@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "base/message.h"
 #include "app/session.h"
+#include "base/message.h"
 
 namespace qor::tool {
 

@@ -19,19 +19,14 @@ struct RealCase {
 
 TEST(FormatRealTest, WritesFixedPointAsFortranDoes) {
     const RealCase cases[] = {
-        {12.5, 7, 2, "  12.50"},
-        {-999.0, 7, 2, "-999.00"},
-        {0.5, 4, 2, "0.50"},     // room for the leading zero
-        {0.5, 3, 2, ".50"},      // no room: the optional zero is dropped
-        {-0.5, 4, 2, "-.50"},
-        {-0.5, 3, 2, "***"},
-        {12345.678, 7, 2, "*******"},
-        {9999.994, 7, 2, "9999.99"},
+        {12.5, 7, 2, "  12.50"},      {-999.0, 7, 2, "-999.00"},
+        {0.5, 4, 2, "0.50"},  // room for the leading zero
+        {0.5, 3, 2, ".50"},   // no room: the optional zero is dropped
+        {-0.5, 4, 2, "-.50"},         {-0.5, 3, 2, "***"},
+        {12345.678, 7, 2, "*******"}, {9999.994, 7, 2, "9999.99"},
         {9999.995, 7, 2, "*******"},  // rounds up to 10000.00, too wide
-        {3.0, 5, 0, "   3."},
-        {37.0, 6, 1, "  37.0"},
-        {-3.2, 6, 1, "  -3.2"},
-        {0.0, 6, 1, "   0.0"},
+        {3.0, 5, 0, "   3."},         {37.0, 6, 1, "  37.0"},
+        {-3.2, 6, 1, "  -3.2"},       {0.0, 6, 1, "   0.0"},
         {1.25, 10, 4, "    1.2500"},
     };
     for (const RealCase& c : cases) {
@@ -46,8 +41,8 @@ TEST(FormatRealTest, RoundsHalvesAwayFromZeroOnTheExactBinaryValue) {
         {-0.125, 5, 2, "-0.13"},  // and away from zero when negative
         {2.25, 6, 1, "   2.3"},
         {2.5, 3, 0, " 3."},
-        {0.15, 4, 1, " 0.1"},     // 0.1499999... in binary: not a tie
-        {2.45, 4, 1, " 2.5"},     // 2.4500000000000002 in binary
+        {0.15, 4, 1, " 0.1"},                        // 0.1499999... in binary: not a tie
+        {2.45, 4, 1, " 2.5"},                        // 2.4500000000000002 in binary
         {static_cast<double>(0.15f), 4, 1, " 0.2"},  // the float is 0.150000006
         {1e-300, 6, 2, "  0.00"},
     };
@@ -88,27 +83,29 @@ struct ParseCase {
 };
 
 TEST(ParseRealTest, ReadsFieldsWithFortransInputRules) {
-    const ParseCase cases[] = {
-        {" 12.50", 2, true, 12.5},
-        {"  1234", 2, true, 12.34},   // no decimal point: d implied decimals
-        {"-99900", 2, true, -999.0},
-        {"      ", 2, true, 0.0},     // a blank field is zero
-        {"", 2, true, 0.0},
-        {"1 2.5 ", 2, true, 12.5},    // blanks inside are ignored
-        {"-999.0", 2, true, -999.0},
-        {"1.5E2 ", 2, true, 150.0},
-        {"1.5e+2", 2, true, 150.0},
-        {"1.5D-1", 2, true, 0.15},
-        {"  1.5+2", 2, true, 150.0},  // an exponent may follow the sign directly
-        {" +3.25", 2, true, 3.25},
-        {"   .5 ", 2, true, 0.5},
-        {"  MODE", 2, false, 0},
-        {" 1F2  ", 2, false, 0},
-        {" 12,5 ", 2, false, 0},      // a comma is no decimal point, whatever the locale
-        {"  -   ", 2, false, 0},
-        {"1.2.3 ", 2, false, 0},
-        {"1.5E  ", 2, false, 0},
-    };
+    const ParseCase
+        cases[] =
+            {
+                {" 12.50", 2, true, 12.5},
+                {"  1234", 2, true, 12.34},  // no decimal point: d implied decimals
+                {"-99900", 2, true, -999.0},
+                {"      ", 2, true, 0.0},  // a blank field is zero
+                {"", 2, true, 0.0},
+                {"1 2.5 ", 2, true, 12.5},  // blanks inside are ignored
+                {"-999.0", 2, true, -999.0},
+                {"1.5E2 ", 2, true, 150.0},
+                {"1.5e+2", 2, true, 150.0},
+                {"1.5D-1", 2, true, 0.15},
+                {"  1.5+2", 2, true, 150.0},  // an exponent may follow the sign directly
+                {" +3.25", 2, true, 3.25},
+                {"   .5 ", 2, true, 0.5},
+                {"  MODE", 2, false, 0},
+                {" 1F2  ", 2, false, 0},
+                {" 12,5 ", 2, false, 0},  // a comma is no decimal point, whatever the locale
+                {"  -   ", 2, false, 0},
+                {"1.2.3 ", 2, false, 0},
+                {"1.5E  ", 2, false, 0},
+            };
     for (const ParseCase& c : cases) {
         double value = -12345;
         bool ok = parse_real(c.field, c.decimals, value);
@@ -123,8 +120,8 @@ TEST(ParseRealTest, ReadsFieldsWithFortransInputRules) {
 }
 
 TEST(ParseRealTest, GivesTheCorrectlyRoundedFloat) {
-    const char* fields[] = {"  0.10", "-998.9", "-998.89", " 37.00", "9999.99", "  0.01",
-                            "123456789.125", "1.00000017"};
+    const char* fields[] = {"  0.10",  "-998.9", "-998.89",       " 37.00",
+                            "9999.99", "  0.01", "123456789.125", "1.00000017"};
     for (const char* field : fields) {
         float value = 0;
         ASSERT_TRUE(parse_real(field, 2, value)) << field;
@@ -196,7 +193,7 @@ TEST(RecordWriterTest, JoinsFieldsIntoOneRecord) {
 }
 
 class LineReaderTest : public ::testing::Test {
-protected:
+  protected:
     std::vector<std::string> read_all(const std::string& content) {
         testing::write_file(dir / "f.txt", content);
         LineReader reader;

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "base/fixed_record.h"
 #include "app/session.h"
+#include "base/fixed_record.h"
 #include "catalog/catalog_windows.h"
 #include "platform/paths.h"
 #include "tests/support/test_support.h"
