@@ -64,8 +64,7 @@ TEST_F(ParametersDialogTest, OpeningSelectsTheSlotsParametersAndShowsThemInTable
 TEST_F(ParametersDialogTest, TheActiveTextShowsOnlyTheFirstFiveSelectedInTableOrder) {
     select({12, 1, 9, 3, 7, 2, 5});
     EXPECT_EQ(PARAMS_ACTION(table(), parameters()), 1);
-    EXPECT_EQ(parameters().activeText.view(),
-              "  P01       P02       P03       DBU       P07     ");
+    EXPECT_EQ(parameters().activeText.view(), "  P01       P02       P03       DBU       P07     ");
     EXPECT_EQ(accept(), 0);
     EXPECT_EQ(parameters().count, 5);
     EXPECT_EQ(parameters().names, (std::array<Text<6>, 5>{"P01", "P02", "P03", "DBU", "P07"}));
