@@ -12,5 +12,6 @@ int show_command(const Arguments& arguments);
 int plot_command(const Arguments& arguments);
 int set_command(const Arguments& arguments);
 int catalog_command(const Arguments& arguments);
+int map_command(const Arguments& arguments);
 
 }  // namespace qor::tool
