@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Writes PNG pictures of QOR_PLOT's windows into build/screenshots/: the main
 # window without a file and with a sample grid file loaded, the windows reached
-# from its menus (file-open dialog, Setup, About, Setup printer) and the
-# messages of "Open (by file)" for a file it refuses.
+# from its menus (file-open dialog, Setup, About, Setup printer), the
+# messages of "Open (by file)" for a file it refuses, and the settings dialogs
+# behind its buttons at 1024 and 800 pixels.
 # The test program screenshot_scenes plays its scenes on the sample package
 # under a virtual X display (Xvfb); tests/screenshots/ holds the scenes.
 #

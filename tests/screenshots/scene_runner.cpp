@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
 #include <cstdio>
@@ -195,6 +196,12 @@ QString SceneRunner::act(QWidget* window, const Action& action) {
                 return "the file to choose is missing: " + QString::fromStdString(file.string());
             }
             testing::choose_in_file_dialog(window, file.string());
+            return {};
+        }
+        case Action::Kind::type_text: {
+            auto* box = window->findChild<QLineEdit*>(action.target);
+            if (box == nullptr || !box->isEnabled()) return "it has no entry box " + action.target;
+            box->setText(action.text);
             return {};
         }
     }
