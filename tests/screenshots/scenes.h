@@ -75,6 +75,8 @@ struct Scene {
 std::vector<Scene> main_window_scenes();
 /// The messages of "Open (by file)" for files it refuses.
 std::vector<Scene> open_by_file_scenes();
+/// The program's own help window (the scenes ask no desktop viewer).
+std::vector<Scene> help_scenes();
 
 /// Every scene, in the order they run.
 std::vector<Scene> all_scenes();
