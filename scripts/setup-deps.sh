@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++ cmake make qt6-base-dev libgtest-dev libbenchmark-dev
-          fonts-liberation xvfb xauth locales)
+          fonts-liberation fonts-dejavu-core xvfb xauth openbox locales)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
