@@ -2,7 +2,8 @@
 # Starts QOR_PLOT on the sample package (its run directory, HALDOR and the
 # sample sub-directory SAMPLE_001).
 #
-#   ./run.sh                 installs what is missing, builds the programs in
+#   ./run.sh                 installs what is missing, builds the programs
+#                            (qorplot, the map program terrapix, qorsample) in
 #                            build-run/, writes the sample package into
 #                            build-run/sample and opens QOR_PLOT's main window
 #   ./run.sh --screenshots   the same without a display: drives the windows
@@ -21,7 +22,7 @@ case "${1:-}" in
   "") ;;
   --screenshots) mode=screenshots ;;
   -h | --help)
-    sed -n '2,14p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'
     exit 0
     ;;
   *)
@@ -57,8 +58,12 @@ if [ "$mode" = screenshots ]; then
   BUILD_DIR=$build exec scripts/screenshots.sh
 fi
 
-cmake --build "$build" --target qorplot qorsample -j"$(nproc)"
+cmake --build "$build" --target qorplot terrapix qorsample -j"$(nproc)"
 "$build/qorsample" "$build/sample" >/dev/null
+# "Plot to" starts the package's map program bin_win\terrapix.exe: the sample
+# package gets the one just built.
+mkdir -p "$build/sample/bin_win"
+ln -sfn "$PWD/$build/terrapix" "$build/sample/bin_win/terrapix"
 # The run directory field holds 50 characters: below a deep checkout the
 # sample is reached through a short link instead.
 run_dir="$PWD/$build/sample/RUN"
