@@ -81,6 +81,8 @@ struct Scene {
 std::vector<Scene> main_window_scenes();
 /// The messages of "Open (by file)" for files it refuses.
 std::vector<Scene> open_by_file_scenes();
+/// The program's own help window (the scenes ask no desktop viewer).
+std::vector<Scene> help_scenes();
 
 /// The settings dialogs (Title, Layers, Parameters, the contour overview and
 /// editor with its order error) at 1024 and 800 pixels.
