@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <fstream>
@@ -40,6 +41,20 @@ void settle(int ms) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// The window with its frame and title bar as the screen shows them, where a
+// window manager draws a frame; the window's own drawing elsewhere.
+QPixmap framed_picture(QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    if (frame != window->geometry()) {
+        if (QScreen* screen = window->screen()) {
+            QPixmap shown =
+                screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+            if (!shown.isNull()) return shown;
+        }
+    }
+    return window->grab();
 }
 
 bool take(const Shot& shot, const std::string& package, const QString& folder,
@@ -74,11 +89,14 @@ bool take(const Shot& shot, const std::string& package, const QString& folder,
     QApplication::sendEvent(&canvas, &move);
     settle(200);
     // A picture of a window holds no pointer: an arrow is drawn where it rests.
-    QPixmap picture = window->grab();
+    QPixmap picture = framed_picture(window.get());
     {
         QPainter painter(&picture);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QPointF tip = canvas.mapTo(window.get(), at->toPoint());
+        const QPointF tip =
+            picture.size() == window->size()
+                ? QPointF(canvas.mapTo(window.get(), at->toPoint()))
+                : QPointF(canvas.mapToGlobal(at->toPoint()) - window->frameGeometry().topLeft());
         const QPolygonF arrow({tip, tip + QPointF(0, 17), tip + QPointF(4.5, 13),
                                tip + QPointF(8, 20), tip + QPointF(10.5, 19), tip + QPointF(7, 12),
                                tip + QPointF(12, 12)});
@@ -99,7 +117,7 @@ bool take(const Shot& shot, const std::string& package, const QString& folder,
             if (dialog == nullptr || dialog->objectName() != "printDialog") return;
             poll.stop();
             settle(300);
-            dialog_saved = dialog->grab().save(folder + "/map_print_dialog.png");
+            dialog_saved = framed_picture(dialog).save(folder + "/map_print_dialog.png");
             dialog->reject();
         });
         poll.start();
