@@ -66,6 +66,11 @@ int run_map_program(const MapArguments& arguments, const WorldData* world) {
     std::unique_ptr<MapWindow> window = open_map_window(arguments, world, error);
     if (!window) return fail();
     if (arguments.mode == MapMode::full_screen) {
+        // The whole screen also where no window manager carries out the
+        // full-screen request.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            window->setGeometry(screen->geometry());
+        }
         window->showFullScreen();
     } else {
         // Most of the screen, but not more than a map needs.
