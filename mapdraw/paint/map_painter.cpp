@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
@@ -45,11 +46,77 @@ QRectF map_area(double width) {
                   page_height - header_height - 8 - label_room);
 }
 
+// The white edge round the letters of a text drawn over the bands.
+QPen halo_pen(const QFont& f) {
+    return QPen(QColor(255, 255, 255, 230), f.pixelSize() * 0.28, Qt::SolidLine, Qt::RoundCap,
+                Qt::RoundJoin);
+}
+
 QPolygonF polygon(const MapLine& line, const MapPlacement& place) {
     QPolygonF result;
     result.reserve(static_cast<qsizetype>(line.size()));
     for (const MapPoint& p : line) result.append(place.to_target(p));
     return result;
+}
+
+// A line in target coordinates for stroking, with its points closer than
+// tolerance to the last point kept left out (the first and last points
+// always stay): the map data hold many points per pixel of a whole-globe
+// map, and each point costs the stroker a join. bounds gets the box of the
+// points kept.
+QPolygonF stroked_polygon(const MapLine& line, const MapPlacement& place, double tolerance,
+                          QRectF& bounds) {
+    QPolygonF result;
+    if (line.empty()) return result;
+    result.reserve(static_cast<qsizetype>(line.size()));
+    const double least = tolerance * tolerance;
+    QPointF last = place.to_target(line.front());
+    result.append(last);
+    double left = last.x(), right = last.x(), top = last.y(), bottom = last.y();
+    const std::size_t end = line.size();
+    for (std::size_t i = 1; i < end; ++i) {
+        const QPointF p = place.to_target(line[i]);
+        const double dx = p.x() - last.x(), dy = p.y() - last.y();
+        if (dx * dx + dy * dy < least && i + 1 < end) continue;
+        result.append(p);
+        last = p;
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    bounds = QRectF(QPointF(left, top), QPointF(right, bottom));
+    return result;
+}
+
+// Whether a box (of zero size, too) reaches into a rectangle grown by grown.
+bool reaches(const QRectF& box, const QRectF& into, double grown) {
+    return box.right() >= into.left() - grown && box.left() <= into.right() + grown &&
+           box.bottom() >= into.top() - grown && box.top() <= into.bottom() + grown;
+}
+
+// The lines of a layer, stroked with the painter's pen: those wholly outside
+// the visible box are skipped. On a raster target, points closer than half a
+// pixel to the last one kept are left out; vector targets keep every point,
+// since they may be enlarged later.
+void stroke_lines(QPainter& painter, const std::vector<const MapLine*>& lines,
+                  const MapPlacement& place, const QRectF& visible, double tolerance) {
+    const double reach = painter.pen().widthF() + 1;
+    QRectF bounds;
+    for (const MapLine* line : lines) {
+        const QPolygonF points = stroked_polygon(*line, place, tolerance, bounds);
+        if (points.size() < 2 || !reaches(bounds, visible, reach)) continue;
+        painter.drawPolyline(points);
+    }
+}
+
+// Half a pixel of the target in its own units on a raster target; nothing
+// (every point kept) on a vector target.
+double pixel_tolerance(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr || engine->type() != QPaintEngine::Raster) return 0.0;
+    const double scale = std::sqrt(std::abs(painter.deviceTransform().determinant()));
+    return scale > 0 ? 0.5 / scale : 0.0;
 }
 
 QPainterPath frame_path(const Frame& frame, const MapPlacement& place) {
@@ -110,8 +177,7 @@ bool draw_text(QPainter& painter, QPointF at, const QString& text, const QFont& 
     if (halo) {
         QPainterPath path;
         path.addText(origin, f, text);
-        painter.strokePath(path, QPen(QColor(255, 255, 255, 230), f.pixelSize() * 0.28,
-                                      Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.strokePath(path, halo_pen(f));
         painter.fillPath(path, colour);
     } else {
         painter.setFont(f);
@@ -343,6 +409,8 @@ void paint_map(QPainter& painter, const QRectF& target, const MapScene& scene,
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
+    const QRectF visible = clip.boundingRect().intersected(target);
+    const double tolerance = pixel_tolerance(painter);
     for (const SceneLines& lines : scene.lines) {
         QPen pen = line_pen(lines);
         pen.setWidthF(pen.widthF() * unit);
@@ -353,14 +421,19 @@ void paint_map(QPainter& painter, const QRectF& target, const MapScene& scene,
             pen.setDashPattern(dashes);
         }
         painter.setPen(pen);
-        for (const MapLine& line : lines.lines) painter.drawPolyline(polygon(line, place));
+        std::vector<const MapLine*> layer;
+        layer.reserve(lines.lines.size());
+        for (const MapLine& line : lines.lines) layer.push_back(&line);
+        stroke_lines(painter, layer, place, visible, tolerance);
     }
     if (!scene.contours.empty()) {
         QPen pen(to_qcolor(scene.contour_colour), scene.contour_width * unit);
         pen.setJoinStyle(Qt::RoundJoin);
         painter.setPen(pen);
-        for (const SceneContour& contour : scene.contours)
-            painter.drawPolyline(polygon(contour.line, place));
+        std::vector<const MapLine*> layer;
+        layer.reserve(scene.contours.size());
+        for (const SceneContour& contour : scene.contours) layer.push_back(&contour.line);
+        stroke_lines(painter, layer, place, visible, tolerance);
     }
     for (const SceneMarker& marker : scene.markers) {
         const QPointF at = place.to_target(marker.at);
