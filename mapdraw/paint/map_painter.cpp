@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -132,6 +133,76 @@ QPainterPath frame_path(const Frame& frame, const MapPlacement& place) {
     return path;
 }
 
+// A text with its halo as a small picture, and where its top-left corner
+// stands from the whole pixel the text starts in.
+struct HaloPicture {
+    QImage image;
+    QPoint offset;
+};
+
+// The pictures of haloed texts drawn on raster targets, keyed by text, font,
+// colour and the text's start within its pixel to a quarter pixel. Stroking
+// each letter's outline for the halo is the dearest part of drawing a text,
+// and a redraw after a resize, zoom or move shows the same texts again.
+class HaloPictures {
+  public:
+    const HaloPicture& get(const QString& text, const QFont& f, const QColor& colour,
+                           QPoint quarters) {
+        const QString key = text + QChar(0) + QString::number(f.pixelSize()) +
+                            (f.bold() ? u'b' : u'n') + QString::number(colour.rgba(), 16) +
+                            QChar(u'@') + QString::number(quarters.x()) + QChar(u',') +
+                            QString::number(quarters.y());
+        auto it = kept_.constFind(key);
+        if (it != kept_.constEnd()) return *it;
+        if (kept_.size() >= most) kept_.clear();
+        return *kept_.insert(key, draw(text, f, colour, QPointF(quarters) / 4.0));
+    }
+
+  private:
+    static constexpr qsizetype most = 4096;
+    static HaloPicture draw(const QString& text, const QFont& f, const QColor& colour,
+                            QPointF start) {
+        QPainterPath path;
+        path.addText(start, f, text);
+        const QPen pen = halo_pen(f);
+        const double reach = pen.widthF() / 2 + 1;
+        const QRect box =
+            path.boundingRect().adjusted(-reach, -reach, reach, reach).toAlignedRect();
+        HaloPicture picture{QImage(box.size(), QImage::Format_ARGB32_Premultiplied), box.topLeft()};
+        picture.image.fill(Qt::transparent);
+        QPainter painter(&picture.image);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.translate(-box.topLeft());
+        painter.strokePath(path, pen);
+        painter.fillPath(path, colour);
+        return picture;
+    }
+    QHash<QString, HaloPicture> kept_;
+};
+
+// Draws a text with its halo: copied from its kept picture where the target
+// is a raster one that is not transformed (the same pixels, a quarter pixel
+// from where the text starts at most), else stroked and filled.
+void draw_haloed(QPainter& painter, QPointF origin, const QString& text, const QFont& f,
+                 const QColor& colour) {
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine != nullptr && engine->type() == QPaintEngine::Raster &&
+        painter.deviceTransform().type() == QTransform::TxNone) {
+        static thread_local HaloPictures kept;
+        const double x = std::floor(origin.x()), y = std::floor(origin.y());
+        const QPoint quarters(static_cast<int>(std::lround((origin.x() - x) * 4)),
+                              static_cast<int>(std::lround((origin.y() - y) * 4)));
+        const HaloPicture& picture = kept.get(text, f, colour, quarters);
+        painter.drawImage(QPoint(static_cast<int>(x), static_cast<int>(y)) + picture.offset,
+                          picture.image);
+        return;
+    }
+    QPainterPath path;
+    path.addText(origin, f, text);
+    painter.strokePath(path, halo_pen(f));
+    painter.fillPath(path, colour);
+}
+
 // Draws a text; with taken given, only where it does not cover a text drawn
 // before (returns false when it was left out).
 bool draw_text(QPainter& painter, QPointF at, const QString& text, const QFont& f,
@@ -175,10 +246,7 @@ bool draw_text(QPainter& painter, QPointF at, const QString& text, const QFont& 
         taken->push_back(box);
     }
     if (halo) {
-        QPainterPath path;
-        path.addText(origin, f, text);
-        painter.strokePath(path, halo_pen(f));
-        painter.fillPath(path, colour);
+        draw_haloed(painter, origin, text, f, colour);
     } else {
         painter.setFont(f);
         painter.setPen(colour);
