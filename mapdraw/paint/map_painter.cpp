@@ -60,11 +60,56 @@ QPolygonF polygon(const MapLine& line, const MapPlacement& place) {
     return result;
 }
 
+// The points of a line that keep it within tolerance of where it ran
+// (Douglas-Peucker): a run of points that strays less than that from the
+// chord between its ends is drawn as the chord.
+QPolygonF straightened(const QPolygonF& line, double tolerance) {
+    const qsizetype n = line.size();
+    std::vector<char> keep(static_cast<std::size_t>(n), 0);
+    keep.front() = keep.back() = 1;
+    std::vector<std::pair<qsizetype, qsizetype>> pending{{0, n - 1}};
+    const double least = tolerance * tolerance;
+    while (!pending.empty()) {
+        const auto [first, last] = pending.back();
+        pending.pop_back();
+        const QPointF a = line[first];
+        const double cx = line[last].x() - a.x(), cy = line[last].y() - a.y();
+        const double chord = cx * cx + cy * cy;
+        double farthest = -1;
+        qsizetype at = first;
+        for (qsizetype i = first + 1; i < last; ++i) {
+            const double px = line[i].x() - a.x(), py = line[i].y() - a.y();
+            double distance;  // squared, from the chord (or from a, when it has no length)
+            if (chord > 0) {
+                const double t = std::clamp((px * cx + py * cy) / chord, 0.0, 1.0);
+                const double dx = px - t * cx, dy = py - t * cy;
+                distance = dx * dx + dy * dy;
+            } else {
+                distance = px * px + py * py;
+            }
+            if (distance > farthest) {
+                farthest = distance;
+                at = i;
+            }
+        }
+        if (farthest <= least) continue;
+        keep[static_cast<std::size_t>(at)] = 1;
+        if (at - first > 1) pending.emplace_back(first, at);
+        if (last - at > 1) pending.emplace_back(at, last);
+    }
+    QPolygonF result;
+    result.reserve(n);
+    for (qsizetype i = 0; i < n; ++i) {
+        if (keep[static_cast<std::size_t>(i)] != 0) result.append(line[i]);
+    }
+    return result;
+}
+
 // A line in target coordinates for stroking, with its points closer than
 // tolerance to the last point kept left out (the first and last points
-// always stay): the map data hold many points per pixel of a whole-globe
-// map, and each point costs the stroker a join. bounds gets the box of the
-// points kept.
+// always stay), then straightened within tolerance: the map data hold many
+// points per pixel of a whole-globe map, and each point costs the stroker a
+// join. bounds gets the box of the points kept.
 QPolygonF stroked_polygon(const MapLine& line, const MapPlacement& place, double tolerance,
                           QRectF& bounds) {
     QPolygonF result;
@@ -87,7 +132,7 @@ QPolygonF stroked_polygon(const MapLine& line, const MapPlacement& place, double
         bottom = std::max(bottom, p.y());
     }
     bounds = QRectF(QPointF(left, top), QPointF(right, bottom));
-    return result;
+    return result.size() > 2 && tolerance > 0 ? straightened(result, tolerance) : result;
 }
 
 // Whether a box (of zero size, too) reaches into a rectangle grown by grown.
@@ -97,9 +142,9 @@ bool reaches(const QRectF& box, const QRectF& into, double grown) {
 }
 
 // The lines of a layer, stroked with the painter's pen: those wholly outside
-// the visible box are skipped. On a raster target, points closer than half a
-// pixel to the last one kept are left out; vector targets keep every point,
-// since they may be enlarged later.
+// the visible box are skipped. On a raster target, each line is thinned and
+// straightened to half a pixel; vector targets keep every point, since they
+// may be enlarged later.
 void stroke_lines(QPainter& painter, const std::vector<const MapLine*>& lines,
                   const MapPlacement& place, const QRectF& visible, double tolerance) {
     const double reach = painter.pen().widthF() + 1;
@@ -492,7 +537,10 @@ void paint_map(QPainter& painter, const QRectF& target, const MapScene& scene,
         std::vector<const MapLine*> layer;
         layer.reserve(lines.lines.size());
         for (const MapLine& line : lines.lines) layer.push_back(&line);
-        stroke_lines(painter, layer, place, visible, tolerance);
+        // Dashes follow the length of a line, which thinning shortens: dashed
+        // and dotted lines keep all their points, so their dashes stay put.
+        stroke_lines(painter, layer, place, visible,
+                     lines.kind == LineKind::solid ? tolerance : 0.0);
     }
     if (!scene.contours.empty()) {
         QPen pen(to_qcolor(scene.contour_colour), scene.contour_width * unit);
