@@ -143,17 +143,31 @@ bool reaches(const QRectF& box, const QRectF& into, double grown) {
 
 // The lines of a layer, stroked with the painter's pen: those wholly outside
 // the visible box are skipped. On a raster target, each line is thinned and
-// straightened to half a pixel; vector targets keep every point, since they
-// may be enlarged later.
+// straightened to half a pixel (tolerance); vector targets keep every point
+// and every line whole, since they may be enlarged later.
 void stroke_lines(QPainter& painter, const std::vector<const MapLine*>& lines,
                   const MapPlacement& place, const QRectF& visible, double tolerance) {
     const double reach = painter.pen().widthF() + 1;
+    // A solid line thinned for a raster target goes to the painter as its
+    // straight pieces, all the layer's in one call: the raster engine lays
+    // each piece down as a band of the pen's width, where a polyline goes
+    // through the general stroker, which works out a join at every point.
+    // The pieces overlap at the points; at half a pixel per point and a pen
+    // of a pixel or two, a join's corner is a fraction of a pixel.
+    const bool in_pieces = tolerance > 0 && painter.pen().style() == Qt::SolidLine &&
+                           painter.pen().capStyle() != Qt::RoundCap;
+    QList<QLineF> pieces;
     QRectF bounds;
     for (const MapLine* line : lines) {
         const QPolygonF points = stroked_polygon(*line, place, tolerance, bounds);
         if (points.size() < 2 || !reaches(bounds, visible, reach)) continue;
-        painter.drawPolyline(points);
+        if (in_pieces) {
+            for (qsizetype i = 1; i < points.size(); ++i) pieces.append({points[i - 1], points[i]});
+        } else {
+            painter.drawPolyline(points);
+        }
     }
+    if (!pieces.isEmpty()) painter.drawLines(pieces);
 }
 
 // Half a pixel of the target in its own units on a raster target; nothing
