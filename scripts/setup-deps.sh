@@ -3,8 +3,9 @@
 # As root it runs apt-get; otherwise it prints the exact command and stops.
 set -euo pipefail
 
+# clang and libclang-rt-14-dev (libFuzzer's runtime) build the fuzz targets.
 packages=(g++ cmake make qt6-base-dev libgtest-dev libbenchmark-dev
-          fonts-liberation xvfb xauth locales)
+          fonts-liberation xvfb xauth locales clang libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
