@@ -11,6 +11,7 @@
 # and the run fails; turn it into a regression test in tests/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup-deps.sh
 
 if [ $# -lt 1 ] || { [ "$1" != list ] && [ $# -ne 2 ]; }; then
   echo "usage: scripts/fuzz.sh TARGET|all SECONDS  or  scripts/fuzz.sh list" >&2

@@ -18,7 +18,7 @@ using testing::read_file;
 using testing::TempDir;
 using testing::write_file;
 
-const std::string qortool = std::string(QOR_BINARY_DIR) + "/qortool";
+const std::string qortool = testing::built_program("qortool");
 
 using ToolRun = testing::ProgramRun;
 
