@@ -27,9 +27,11 @@ struct Action {
         close,        ///< closes the window as its close box does
         trigger,      ///< triggers the menu action or clicks the button named target
         choose_file,  ///< types the file target (relative to the package root) and opens it
+        type_text,    ///< replaces the text of the entry box named target with text
     };
     Kind kind = Kind::close;
     QString target;
+    QString text{};
 };
 
 inline Action close_window() {
@@ -40,6 +42,10 @@ inline Action trigger(const QString& name) {
 }
 inline Action choose_file(const QString& package_file) {
     return {Action::Kind::choose_file, package_file};
+}
+
+inline Action type_text(const QString& name, const QString& text) {
+    return {Action::Kind::type_text, name, text};
 }
 
 struct Step {
@@ -75,6 +81,12 @@ struct Scene {
 std::vector<Scene> main_window_scenes();
 /// The messages of "Open (by file)" for files it refuses.
 std::vector<Scene> open_by_file_scenes();
+/// The program's own help window (the scenes ask no desktop viewer).
+std::vector<Scene> help_scenes();
+
+/// The settings dialogs (Title, Layers, Parameters, the contour overview and
+/// editor with its order error) at 1024 and 800 pixels.
+std::vector<Scene> settings_scenes();
 
 /// Every scene, in the order they run.
 std::vector<Scene> all_scenes();
