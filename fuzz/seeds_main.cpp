@@ -97,6 +97,51 @@ std::string with_buffer(char buffer_size, const std::string& text) {
     return std::string(1, buffer_size) + text;
 }
 
+// A CIRAF zone boundary file in the layout the map program reads: two zones,
+// one with the place of its number, a comment and a blank line.
+const char* const zone_file =
+    "# CIRAF zones, boundaries in degrees\n"
+    "ZONE   27    4   50.00    -5.00\n"
+    "   40.00   -30.00\n"
+    "   60.00   -30.00\n"
+    "   60.00    20.00\n"
+    "   40.00    20.00\n"
+    "\n"
+    "ZONE   28    2\n"
+    "   40.00    20.00\n"
+    "   60.00    40.00\n";
+
+// The parts of a plot as the map program reads it (see
+// mapdraw_plot_request_fuzz.cpp): request, grid, requirement file, city file,
+// print_a.ini, zone file.
+std::string plot_parts(const std::string& grid, const std::string& requirement,
+                       const std::string& title) {
+    const std::string parts[] = {"SAMPLE_001\\SAMPLE01.HG1\n" + title + "\n",
+                                 small_grid(grid),
+                                 requirement,
+                                 qor::fuzz::sample_file("USERDB/RECEIVE.CTY"),
+                                 qor::printer_setup_line(qor::PrinterPlacement{}) + "\n",
+                                 zone_file};
+    std::string text;
+    for (const std::string& part : parts) {
+        if (!text.empty()) text += "--\n";
+        text += part;
+        if (!part.empty() && part.back() != '\n') text += '\n';
+    }
+    return text;
+}
+
+// The requirement file with the zones layer drawn in black instead of left
+// out, so that the zone file is read.
+std::string with_zones(std::string requirement) {
+    const std::size_t colours = requirement.find("Colors   :");
+    const std::size_t ignore = requirement.find(":Ignore   :", colours);
+    if (colours != std::string::npos && ignore != std::string::npos) {
+        requirement.replace(ignore, 11, ":black    :");
+    }
+    return requirement;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -165,5 +210,29 @@ int main(int argc, char** argv) {
         }
     }
     lines.add(with_buffer('\x05', "a\r\nb\r\r\nc\rd\n\nlast"));
+
+    Corpus plot = corpus("mapdraw_plot_request");
+    const std::string& plot_grid = sample_file("AREADATA/SAMPLE_001/SAMPLE01.HG1");
+    const std::string& plot_requirement = sample_file("AREADATA/SAMPLE_001/SAMPLE01.HAL");
+    plot.add(plot_parts(plot_grid, plot_requirement, "Morning service"));
+    plot.add(plot_parts(plot_grid, with_zones(plot_requirement), ""));
+
+    corpus("mapdraw_zone_file").add(zone_file);
+
+    // Small topologies of the kind the kept map data is: quantized and not,
+    // land and countries sharing arcs, collections, a point, escaped keys.
+    Corpus map_data = corpus("mapdraw_map_data");
+    map_data.add(R"({"type":"Topology","transform":{"scale":[0.5,0.25],"translate":[-180,-90]},)"
+                 R"("arcs":[[[0,0],[10,0],[0,10]],[[10,10],[-10,0]],[[0,10],[0,-10]]],)"
+                 R"("objects":{"land":{"type":"GeometryCollection","geometries":[)"
+                 R"({"type":"Polygon","arcs":[[0,1,2]]}]},)"
+                 R"("countries":{"type":"GeometryCollection","geometries":[)"
+                 R"({"type":"MultiPolygon","arcs":[[[0,-2]],[[1,-3]]],"id":"004"},)"
+                 R"({"type":"Point","coordinates":[3,4]}]}}})");
+    map_data.add(R"({"type":"Topology","arcs":[[[-10.5,20.25],[30,40],[-10.5,20.25]]],)"
+                 R"("objects":{"land":{"type":"Polygon","arcs":[[0],[-1]]},)"
+                 R"("c\"x":{"type":"GeometryCollection","geometries":[{"type":)"
+                 R"("GeometryCollection","geometries":[{"type":"Polygon","arcs":[]}]}]}}})");
+    map_data.add(R"({"type":"Topology","bbox":[-180,-90,180,90],"arcs":[],"objects":{}})");
     return 0;
 }
