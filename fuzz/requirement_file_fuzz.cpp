@@ -1,8 +1,9 @@
 // The requirement file: read, written back, read again. Whatever the reader
 // accepts, the writer must write in a form the reader accepts again, losing
 // nothing it keeps (the model, the parameters and their real levels and
-// colours, the city file, every line after the Parameter lines), and a second
-// write must give the same text as the first.
+// colours, the city file, every line after the Parameter lines); a second
+// write gives the same text as the first (but for the sign of a level that
+// rounds to zero) and a third the same as the second.
 
 #include <algorithm>
 #include <cstdint>
@@ -51,6 +52,20 @@ std::string written_levels(const Records& r, std::size_t slot) {
     return text;
 }
 
+// The text with every field " -0.00" written as "  0.00": a level that rounds
+// to zero is written with its sign, as Fortran writes it, and reads back as
+// zero, which the next write gives without one. The value is the same.
+std::string without_negative_zeros(std::string text) {
+    constexpr std::string_view negative_zero = " -0.00";
+    for (std::size_t at = text.find(negative_zero); at != std::string::npos;
+         at = text.find(negative_zero, at + 1)) {
+        const std::size_t after = at + negative_zero.size();
+        if (after < text.size() && text[after] >= '0' && text[after] <= '9') continue;
+        text.replace(at, negative_zero.size(), "  0.00");
+    }
+    return text;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -73,7 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QOR_FUZZ_CHECK(second.parameters.count == first.parameters.count, input);
     for (std::size_t slot = 0; slot < 5; ++slot) {
         QOR_FUZZ_CHECK(second.parameters.names[slot] == first.parameters.names[slot], input);
-        QOR_FUZZ_CHECK(written_levels(second, slot) == written_levels(first, slot), input);
+        QOR_FUZZ_CHECK(without_negative_zeros(written_levels(second, slot)) ==
+                           without_negative_zeros(written_levels(first, slot)),
+                       input);
     }
     QOR_FUZZ_CHECK(second.requirement.lineCount == first.requirement.lineCount, input);
     QOR_FUZZ_CHECK(second.requirement.lines == first.requirement.lines, input);
@@ -83,6 +100,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string again;
     QOR_FUZZ_CHECK(second.write(again), input);
-    QOR_FUZZ_CHECK(again == written, input);
+    QOR_FUZZ_CHECK(without_negative_zeros(again) == without_negative_zeros(written), input);
+    // From the second write on the text stays as it is.
+    Records third;
+    std::string last;
+    QOR_FUZZ_CHECK(third.read(again) && third.write(last), input);
+    QOR_FUZZ_CHECK(last == again, input);
     return 0;
 }
