@@ -7,7 +7,8 @@
 // An input is the six files' contents in that order, separated by lines
 // holding only "--"; a file whose part is missing is removed. Whatever the
 // files hold, the reading ends with a map or a message, and a map's points,
-// values, cities and zones are all there and in range.
+// values, cities and zones are all there and in range; the grid read again
+// as another hour of the run gives the same map.
 
 #include <cmath>
 #include <cstdint>
@@ -87,8 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     std::string error;
+    qor::map::RunSnapshot snapshot;
     const std::optional<qor::map::PlotRequest> request = qor::map::read_plot_request(
-        (package_root / "RUN").string(), "AREADATA", "zonegrfx.dat", error);
+        (package_root / "RUN").string(), "AREADATA", "zonegrfx.dat", error, &snapshot);
     if (!request) {
         QOR_FUZZ_CHECK(!error.empty(), input);
         return 0;
@@ -120,6 +122,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const qor::map::ZoneBoundary& zone : request->zones) {
         QOR_FUZZ_CHECK(zone.zone >= 1 && zone.zone <= 85 && zone.line.size() >= 2, input);
+    }
+
+    // The same grid read again as another hour of the run, against what the
+    // first reading kept: the same points and values.
+    std::string hour_error;
+    const std::optional<qor::map::PlotRequest> hour =
+        qor::map::read_hour(snapshot, request->grid_name, "", hour_error);
+    QOR_FUZZ_CHECK(hour.has_value(), input);
+    QOR_FUZZ_CHECK(hour->nodes == request->nodes, input);
+    QOR_FUZZ_CHECK(hour->values.size() == request->values.size(), input);
+    for (std::size_t p = 0; p < hour->values.size(); ++p) {
+        for (std::size_t n = 0; n < points; ++n) {
+            const float a = hour->values[p][n];
+            const float b = request->values[p][n];
+            QOR_FUZZ_CHECK(a == b || (std::isnan(a) && std::isnan(b)), input);
+        }
     }
     return 0;
 }
