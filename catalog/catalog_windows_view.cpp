@@ -61,16 +61,16 @@ void ProgressWindow::open(const CatalogProgress& progress) {
     WindowBuilder b(parent_, progress_window_name);
     b.caption(progress.caption);
     b.centre().text("Reading: ").colour(red);
-    b.static_text(percentage_field, shown_.percentage, 4).colour(black).text(" done");
+    // A character to spare: "100%" is wider than four average characters.
+    b.static_text(percentage_field, shown_.percentage, 5).colour(black).text(" done");
     b.newline().centre().colour(red);
-    b.static_text(count_field, shown_.count, 4).colour(black).text(" files found");
+    b.static_text(count_field, shown_.count, 5).colour(black).text(" files found");
     window_ = b.take();
     // No buttons and no close box: the reading cannot be stopped, and the
     // program closes the window when it is done.
     window_->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     window_->setWindowModality(Qt::ApplicationModal);
     window_->show();
-    window_->raise();
     YIELDIT();
 }
 
@@ -133,10 +133,7 @@ void QtCatalogWindows::run_requirement_window(RequirementWindow& model) {
 
     catalog_font_of(b, model.smallerText);
     b.centre().text(sorted_by_label).colour(red);
-    b.static_text(
-        "sortName", [&model] { return model.sortName; },
-        std::max(static_cast<int>(model.sortName.size()), 1));
-    b.colour(black);
+    b.text(model.sortName).colour(black);
     b.newline(2).text(model.header().view());
     // The heading stands above the columns of the lines it names.
     b.newline();
