@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMenu>
 #include <QPixmap>
 #include <cstdio>
@@ -71,6 +72,7 @@ SceneRunner::~SceneRunner() {
 void SceneRunner::start(const Scene& scene) {
     scene_ = scene.name;
     steps_.assign(scene.steps.begin(), scene.steps.end());
+    passing_ = scene.passing;
     step_number_ = 1;
     step_since_ = clock_.elapsed();
     last_action_ = step_since_;
@@ -82,6 +84,12 @@ bool SceneRunner::finish() {
     poll_timer_.stop();
     if (!steps_.empty()) fail("the program's window loop ended before this step");
     steps_.clear();
+    for (const Passing& passing : passing_) {
+        std::fprintf(stderr, "scene %s: window %s never closed\n", scene_.c_str(),
+                     qPrintable(passing.window));
+        failed_ = true;
+    }
+    passing_.clear();
     return !failed_;
 }
 
@@ -92,6 +100,22 @@ bool SceneRunner::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->isWindow() && qobject_cast<QDialog*>(widget) != nullptr) {
             widget->setProperty(shown_at_property, clock_.elapsed());
+        }
+    }
+    // A passing window is pictured as it closes: the program closes it at once
+    // after its last change.
+    if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        for (auto passing = passing_.begin(); widget->isWindow() && passing != passing_.end();
+             ++passing) {
+            if (widget->objectName() != passing->window) continue;
+            if (!save_picture(widget, passing->picture)) {
+                std::fprintf(stderr, "scene %s: the picture %s could not be saved\n",
+                             scene_.c_str(), qPrintable(passing->picture));
+                failed_ = true;
+            }
+            passing_.erase(passing);
+            break;
         }
     }
     return QObject::eventFilter(watched, event);
@@ -185,6 +209,15 @@ QString SceneRunner::act(QWidget* window, const Action& action) {
                 return "it has no action or enabled button " + action.target;
             }
             button->click();
+            return {};
+        }
+        case Action::Kind::highlight: {
+            auto* list = window->findChild<QListWidget*>(action.target);
+            if (list == nullptr || list->item(action.row) == nullptr) {
+                return "it has no list " + action.target + " with line " +
+                       QString::number(action.row + 1);
+            }
+            list->setCurrentRow(action.row);
             return {};
         }
         case Action::Kind::choose_file: {

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "tests/screenshots/scenes.h"
 
@@ -57,6 +58,7 @@ class SceneRunner : public QObject {
     QElapsedTimer clock_;
     std::string scene_;
     std::deque<Step> steps_;
+    std::vector<Passing> passing_;
     int step_number_ = 0;
     qint64 step_since_ = 0;
     qint64 last_action_ = 0;

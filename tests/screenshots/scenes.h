@@ -27,9 +27,11 @@ struct Action {
         close,        ///< closes the window as its close box does
         trigger,      ///< triggers the menu action or clicks the button named target
         choose_file,  ///< types the file target (relative to the package root) and opens it
+        highlight,    ///< highlights line row (0-based) of the list box named target, as a click
     };
     Kind kind = Kind::close;
     QString target;
+    int row = 0;
 };
 
 inline Action close_window() {
@@ -40,6 +42,9 @@ inline Action trigger(const QString& name) {
 }
 inline Action choose_file(const QString& package_file) {
     return {Action::Kind::choose_file, package_file};
+}
+inline Action highlight(const QString& list, int row) {
+    return {Action::Kind::highlight, list, row};
 }
 
 struct Step {
@@ -60,6 +65,13 @@ struct FileCopy {
     std::string to;
 };
 
+/// A window the program opens and closes by itself while it works (a progress
+/// window): pictured as it closes, showing its last state.
+struct Passing {
+    QString window;
+    QString picture;
+};
+
 struct Scene {
     std::string name;  ///< chosen on the command line to run only some scenes
     std::vector<Step> steps{};
@@ -69,12 +81,15 @@ struct Scene {
     /// Command-line tokens after the run directory.
     std::string model = "HALDOR";
     std::string subDirectory = "SAMPLE_001";
+    std::vector<Passing> passing{};
 };
 
 /// The main window without and with a grid file, and the windows of its menus.
 std::vector<Scene> main_window_scenes();
 /// The messages of "Open (by file)" for files it refuses.
 std::vector<Scene> open_by_file_scenes();
+/// Catalog creation, the requirement and grid-file windows, and their boxes.
+std::vector<Scene> catalog_scenes();
 
 /// Every scene, in the order they run.
 std::vector<Scene> all_scenes();
