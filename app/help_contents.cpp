@@ -19,12 +19,13 @@ std::string html_beside(std::string_view help_file) {
 
 HelpContents help_contents(std::string_view help_file) {
     HelpContents contents;
+    std::string html = html_beside(help_file);
+    if (file_exists(html)) contents.page = html;
     if (file_exists(help_file)) {
         contents.file = std::string(help_file);
         return contents;
     }
-    std::string html = html_beside(help_file);
-    if (file_exists(html)) {
+    if (!contents.page.empty()) {
         contents.file = html;
         return contents;
     }

@@ -12,7 +12,7 @@ bool open_help_contents(std::string_view help_file, QWidget* parent) {
         show_message(*contents.missing, parent);
         return false;
     }
-    return open_help_file(contents.file, parent);
+    return open_help_file(contents.file, contents.page, parent);
 }
 
 }  // namespace qor

@@ -1,7 +1,5 @@
 #include "app/main_window_view.h"
 
-#include <QAbstractButton>
-
 #include "app/about_box_view.h"
 #include "app/help_contents_view.h"
 #include "app/main_window.h"
@@ -14,6 +12,10 @@
 #include "catalog/open_by_catalog.h"
 #include "plotout/plot_launch.h"
 #include "plotout/printer_setup_view.h"
+#include "plotsettings/contour_dialogs_view.h"
+#include "plotsettings/layers_dialog_view.h"
+#include "plotsettings/parameters_dialog_view.h"
+#include "plotsettings/title_dialog_view.h"
 #include "toolkit/message_action.h"
 #include "toolkit/screen_metrics.h"
 #include "toolkit/window_builder.h"
@@ -63,10 +65,6 @@ Callback catalog_command(Session& session, Window* window,
         QtCatalogWindows windows(window);
         return command(session.paths, session.catalog, windows);
     };
-}
-
-void disable(Window* window, const char* name) {
-    if (auto* button = window->findChild<QAbstractButton*>(name)) button->setEnabled(false);
 }
 
 // Lays out a message as text lines above its button, as the last element of
@@ -161,33 +159,47 @@ int SCREEN(Session& session, const Text<6>& model, const Text<8>& browse, const 
             b.standard_font();
         }
 
-        // The dialogs behind these buttons are not built yet: the buttons keep
-        // their places, greyed, with their summaries beside them.
-        b.newline().button("&Title", "TITLECB", {}).help("Change TITLE of plot");
+        b.newline()
+            .button("&Title", "TITLECB",
+                    [&session, window] { return TITLECB(session.grid, session.window, window); })
+            .help("Change TITLE of plot");
         b.text(" ").font("Courier New").text_size(frame.textScale).text(" ");
         b.static_text("GridFile.title", session.grid.title, 75).standard_font();
 
-        b.newline().button("&Layers", "LAYERSCB", {}).help("Change colors for plot LAYERS");
+        b.newline()
+            .button("&Layers", "LAYERSCB",
+                    [&session, window] {
+                        return LAYERSCB(session.paths, session.colors, session.window,
+                                        session.layers, window);
+                    })
+            .help("Change colors for plot LAYERS");
         b.font("Courier New").text_size(frame.textScale);
         b.static_text("LayerSettings.summaryText", session.layers.summaryText, 80, 2)
             .standard_font();
         b.newline();
 
-        b.newline().button("&Parameters", "PARAMSCB", {}).help("Change PARAMETERS to plot");
+        b.newline()
+            .button("&Parameters", "PARAMSCB",
+                    [&session, window] {
+                        return PARAMSCB(session.plotParameters, session.window, session.parameters,
+                                        session.contours, *session.console, window);
+                    })
+            .help("Change PARAMETERS to plot");
         b.static_text("ParameterSelection.summaryText", session.parameters.summaryText, 50);
 
         b.newline()
-            .button("&Contours", "CONTOURS", {})
+            .button("&Contours", "CONTOURS",
+                    [&session, window] {
+                        return CONTOURS({session.plotParameters, session.colors, session.window,
+                                         session.parameters, session.contours, *session.console},
+                                        window);
+                    })
             .help("Change CONTOUR levels and colors to plot");
         b.font("Courier New").text_size(frame.textScale).text(" ");
         b.static_text("ContourSettings.summaryText", session.contours.summaryText,
                       frame.contourWidth, 10)
             .standard_font();
         b.newline(9);
-
-        for (const char* name : {"TITLECB", "LAYERSCB", "PARAMSCB", "CONTOURS"}) {
-            disable(window, name);
-        }
     }
 
     b.newline(2).help_area();

@@ -47,6 +47,24 @@ void derive_from_file_name(PathState& paths) {
 
 }  // namespace
 
+bool usage_requested(const std::vector<std::string>& tokens) {
+    return !tokens.empty() && (tokens[0] == "--help" || tokens[0] == "-h");
+}
+
+std::string qorplot_usage() {
+    return "usage: qorplot RUN_DIRECTORY MODEL SUB_DIRECTORY\n"
+           "\n"
+           "Plots the area-coverage grid files of the propagation package.\n"
+           "  RUN_DIRECTORY  the package's RUN directory (PACKAGE/RUN), or a folder\n"
+           "                 inside one of the package's directories (PACKAGE/USERDB/)\n"
+           "  MODEL          the prediction program: HALDOR, MIRVEN or TABLIN\n"
+           "  SUB_DIRECTORY  the data sub-directory below AREADATA, 10 characters\n"
+           "\n"
+           "Example, on the sample package written by qorsample:\n"
+           "  qorsample /tmp/qor-sample\n"
+           "  qorplot /tmp/qor-sample/RUN HALDOR SAMPLE_001\n";
+}
+
 Text<64> command_token(const std::vector<std::string>& tokens, std::size_t index) {
     if (index >= tokens.size()) return Text<64>();
     return Text<64>(tokens[index]);

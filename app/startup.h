@@ -38,6 +38,15 @@ using ScreenFunction =
 int run_startup(Session& session, const std::vector<std::string>& tokens,
                 const ScreenFunction& screen);
 
+/// True when the command line asks for the usage text instead of a run: its
+/// first token is "--help" or "-h". Any other command line is read as the
+/// three tokens.
+bool usage_requested(const std::vector<std::string>& tokens);
+
+/// The usage text of qorplot: the three tokens and an example on the sample
+/// package. Ends in a newline.
+std::string qorplot_usage();
+
 /// Command-line token i (0-based) as the program reads it: up to 64
 /// characters, blank when missing.
 Text<64> command_token(const std::vector<std::string>& tokens, std::size_t index);

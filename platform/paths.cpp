@@ -10,7 +10,10 @@
 #include <unordered_map>
 
 #ifdef _WIN32
-#include <direct.h>
+#include <io.h>
+#include <windows.h>
+
+#include "platform/windows_text.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -110,8 +113,37 @@ std::string find_folded(const std::string& directory, std::string_view component
 }  // namespace
 #endif
 
+#ifdef _WIN32
+namespace {
+
+// A path that names the same place whatever the current directory and drive:
+// "C:\PKG" or "\\server\share"; "PKG\RUN", "\PKG" and "C:PKG" are not.
+bool fully_qualified(std::string_view path) {
+    if (path.size() >= 2 && is_separator(path[0]) && is_separator(path[1])) return true;
+    return path.size() >= 3 && path[1] == ':' && is_separator(path[2]);
+}
+
+}  // namespace
+#endif
+
 std::string command_line_path(std::string_view native) {
-#ifndef _WIN32
+#ifdef _WIN32
+    // Every Windows path is in the package's form already; one that depends on
+    // the current directory or drive is made whole before the program changes
+    // into the run directory.
+    if (!native.empty() && !fully_qualified(native)) {
+        std::wstring relative = windows::widen(to_package_path(native));
+        DWORD needed = GetFullPathNameW(relative.c_str(), 0, nullptr, nullptr);
+        if (needed > 0) {
+            std::wstring full(needed, L'\0');
+            DWORD length = GetFullPathNameW(relative.c_str(), needed, full.data(), nullptr);
+            if (length > 0 && length < needed) {
+                full.resize(length);
+                return windows::narrow(full);
+            }
+        }
+    }
+#else
     if (!native.empty() && native.front() != '/' && native.find('\\') == std::string_view::npos) {
         std::error_code ec;
         fs::path absolute = fs::absolute(fs::path(std::string(native)), ec);
@@ -123,7 +155,9 @@ std::string command_line_path(std::string_view native) {
 
 std::string native_path(std::string_view package_path) {
 #ifdef _WIN32
-    return std::string(package_path);
+    // Drive letters and backslashes are the package's own form; the file
+    // system ignores case, so no lookup is needed.
+    return to_package_path(package_path);
 #else
     std::string result;
     std::size_t i = 0;
@@ -162,6 +196,28 @@ std::string native_path(std::string_view package_path) {
 #endif
 }
 
+#ifdef _WIN32
+
+namespace {
+
+DWORD attributes(std::string_view package_path) {
+    return GetFileAttributesW(windows::widen(native_path(package_path)).c_str());
+}
+
+}  // namespace
+
+bool file_exists(std::string_view package_path) {
+    DWORD found = attributes(package_path);
+    return found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool directory_exists(std::string_view package_path) {
+    DWORD found = attributes(package_path);
+    return found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+#else
+
 bool file_exists(std::string_view package_path) {
     std::error_code ec;
     return fs::is_regular_file(fs::path(native_path(package_path)), ec);
@@ -172,6 +228,49 @@ bool directory_exists(std::string_view package_path) {
     return fs::is_directory(fs::path(native_path(package_path)), ec);
 }
 
+#endif
+
+namespace {
+
+// Every name in the directory with whether it is a directory; none when the
+// directory cannot be read.
+std::vector<std::pair<std::string, bool>> directory_names(const std::string& directory) {
+    std::vector<std::pair<std::string, bool>> names;
+#ifdef _WIN32
+    // All names are read and matched here, not by the system's own wildcard:
+    // that one also matches the short 8.3 names ("*.HAL" would find
+    // "RUN1.HALBAK" through "RUN1~1.HAL") and differs between file systems.
+    std::wstring pattern = windows::widen(directory);
+    if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
+    pattern += L'*';
+    WIN32_FIND_DATAW data{};
+    HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                     nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::wstring_view wide(data.cFileName);
+        if (wide == L"." || wide == L"..") continue;
+        bool converted = true;
+        std::string name = windows::narrow(wide, &converted);
+        // A name the code page cannot spell could not be opened by it either.
+        if (!converted) continue;
+        names.emplace_back(std::move(name),
+                           (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileW(search, &data));
+    FindClose(search);
+#else
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(directory), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::error_code type_error;
+        names.emplace_back(it->path().filename().string(), it->is_directory(type_error));
+    }
+#endif
+    return names;
+}
+
+}  // namespace
+
 std::vector<DirectoryEntry> list_directory(std::string_view package_pattern,
                                            std::size_t max_entries) {
     std::vector<DirectoryEntry> entries;
@@ -181,15 +280,9 @@ std::vector<DirectoryEntry> list_directory(std::string_view package_pattern,
     std::string_view wildcard =
         cut == std::string_view::npos ? package_pattern : package_pattern.substr(cut + 1);
     std::string directory = directory_part.empty() ? "." : native_path(directory_part);
-    std::error_code ec;
-    std::vector<std::pair<std::string, bool>> names;
-    for (fs::directory_iterator it(fs::path(directory), ec), end; !ec && it != end;
-         it.increment(ec)) {
-        std::string name = it->path().filename().string();
-        if (!wildcard_match(wildcard, name)) continue;
-        std::error_code type_error;
-        names.emplace_back(name, it->is_directory(type_error));
-    }
+    std::vector<std::pair<std::string, bool>> names = directory_names(directory);
+    std::erase_if(names,
+                  [wildcard](const auto& entry) { return !wildcard_match(wildcard, entry.first); });
     std::sort(names.begin(), names.end());
     for (auto& [name, is_directory] : names) {
         if (entries.size() >= max_entries) break;
@@ -197,6 +290,23 @@ std::vector<DirectoryEntry> list_directory(std::string_view package_pattern,
     }
     return entries;
 }
+
+#ifdef _WIN32
+
+bool change_directory(std::string_view package_path) {
+    return SetCurrentDirectoryW(windows::widen(native_path(package_path)).c_str()) != 0;
+}
+
+std::string current_directory() {
+    DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    std::wstring directory(needed, L'\0');
+    DWORD length = GetCurrentDirectoryW(needed, directory.data());
+    if (length == 0 || length >= needed) return {};
+    directory.resize(length);
+    return windows::narrow(directory);
+}
+
+#else
 
 bool change_directory(std::string_view package_path) {
     std::error_code ec;
@@ -209,33 +319,91 @@ std::string current_directory() {
     return to_package_path(fs::current_path(ec).string());
 }
 
+#endif
+
 std::string replacement_temporary(std::string_view native) {
     return std::string(native) + ".qortmp";
 }
 
+namespace {
+
+std::FILE* create_temporary(const std::string& path) {
+#ifdef _WIN32
+    return _wfopen(windows::widen(path).c_str(), L"wb");
+#else
+    return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+// Forces the written bytes to the disk before the rename makes them the file.
+bool flush_to_disk(std::FILE* file) {
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return ::fsync(::fileno(file)) == 0;
+#endif
+}
+
+void remove_temporary(const std::string& path) {
+#ifdef _WIN32
+    DeleteFileW(windows::widen(path).c_str());
+#else
+    std::remove(path.c_str());
+#endif
+}
+
+// Moves the temporary file over the target; an error text when it cannot.
+std::string rename_over(const std::string& temporary, const std::string& target) {
+#ifdef _WIN32
+    const std::wstring from = windows::widen(temporary);
+    const std::wstring to = windows::widen(target);
+    DWORD target_attributes = GetFileAttributesW(to.c_str());
+    if (target_attributes != INVALID_FILE_ATTRIBUTES &&
+        (target_attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return "it is a directory";
+    }
+    // A program reading the old file (a map program started a moment ago)
+    // keeps it from being replaced while it has it open; it lets go soon.
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (MoveFileExW(from.c_str(), to.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return {};
+        }
+        error = GetLastError();
+        if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) break;
+        Sleep(25);
+    }
+    return windows::error_text(error);
+#else
+    std::error_code ec;
+    fs::rename(fs::path(temporary), fs::path(target), ec);
+    return ec ? ec.message() : std::string();
+#endif
+}
+
+}  // namespace
+
 WriteResult replace_file(std::string_view package_path, std::string_view content) {
     std::string target = native_path(package_path);
     std::string temporary = replacement_temporary(target);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::FILE* file = create_temporary(temporary);
     if (file == nullptr) {
         return {false, "cannot create " + temporary + ": " + std::strerror(errno)};
     }
     bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
     bool flushed = std::fflush(file) == 0;
-#ifndef _WIN32
-    if (written && flushed) flushed = ::fsync(::fileno(file)) == 0;
-#endif
+    if (written && flushed) flushed = flush_to_disk(file);
     int saved_errno = errno;
     bool closed = std::fclose(file) == 0;
     if (!written || !flushed || !closed) {
-        std::remove(temporary.c_str());
+        remove_temporary(temporary);
         return {false, "cannot write " + temporary + ": " + std::strerror(saved_errno)};
     }
-    std::error_code ec;
-    fs::rename(fs::path(temporary), fs::path(target), ec);
-    if (ec) {
-        std::remove(temporary.c_str());
-        return {false, "cannot replace " + target + ": " + ec.message()};
+    std::string error = rename_over(temporary, target);
+    if (!error.empty()) {
+        remove_temporary(temporary);
+        return {false, "cannot replace " + target + ": " + error};
     }
     return {};
 }

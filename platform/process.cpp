@@ -11,6 +11,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "platform/windows_text.h"
 #else
 #include <spawn.h>
 #include <sys/stat.h>
@@ -63,32 +65,43 @@ StartedProcess start_program(const std::vector<std::string>& arguments,
         result.error = "no program given";
         return result;
     }
-    result.program = arguments[0];
-    std::string line = windows_command_line(arguments);
-    std::vector<char> buffer(line.begin(), line.end());
-    buffer.push_back('\0');
-    STARTUPINFOA startup{};
+    result.program = native_path(arguments[0]);
+    std::vector<std::string> native_arguments(arguments);
+    native_arguments[0] = result.program;
+    // The system reads the program's name from the command line itself (no
+    // separate application name): quoting keeps a name with blanks whole. It
+    // may change the buffer, so it gets a copy.
+    std::wstring line = windows::widen(windows_command_line(native_arguments));
+    std::vector<wchar_t> buffer(line.begin(), line.end());
+    buffer.push_back(L'\0');
+    std::wstring directory = windows::widen(working_directory);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    BOOL created = CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  working_directory.empty() ? nullptr : working_directory.c_str(),
-                                  &startup, &process);
+    BOOL created =
+        CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       directory.empty() ? nullptr : directory.c_str(), &startup, &process);
     if (!created) {
-        result.error = "cannot start " + arguments[0] + ": error " + std::to_string(GetLastError());
+        result.error =
+            "cannot start " + result.program + ": " + windows::error_text(GetLastError());
         return result;
     }
+    CloseHandle(process.hThread);
     result.started = true;
     result.processId = static_cast<long>(process.dwProcessId);
     if (wait) {
-        DWORD code = STILL_ACTIVE;
-        while (code == STILL_ACTIVE) {
+        // Waiting on the process itself, not on its exit code: a program may
+        // well end with the code that means "still active" (259).
+        DWORD state = WAIT_TIMEOUT;
+        while (state == WAIT_TIMEOUT) {
             if (yield) yield();
-            if (!GetExitCodeProcess(process.hProcess, &code)) break;
-            if (code == STILL_ACTIVE) Sleep(10);
+            state = WaitForSingleObject(process.hProcess, 10);
         }
-        result.exitStatus = static_cast<int>(code);
+        DWORD code = 0;
+        if (state == WAIT_OBJECT_0 && GetExitCodeProcess(process.hProcess, &code)) {
+            result.exitStatus = static_cast<int>(code);
+        }
     }
-    CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return result;
 }

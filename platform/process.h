@@ -3,12 +3,16 @@
 //
 // A program is started from an argument list, never from a string that would
 // have to be split again, so that paths with blanks reach it whole. The first
-// argument is the program's native path; it is looked up as given and, when
-// that names no program and it ends in ".exe", without the ".exe" (the
-// package's programs carry that ending on their own platform only).
+// argument is the program's path.
 //
-// A program that is not waited for runs on its own; when it ends it is reaped
-// by a background thread, so no finished child stays behind as a zombie.
+// On Windows the list becomes one command line (windows_command_line) for the
+// process creation call, which reads the program's name from it.
+//
+// On POSIX the program is looked up as given and, when that names no program
+// and it ends in ".exe", without the ".exe" (the package's programs carry that
+// ending on Windows only). A program that is not waited for runs on its own;
+// when it ends it is reaped by a background thread, so no finished child stays
+// behind as a zombie.
 
 #include <functional>
 #include <string>

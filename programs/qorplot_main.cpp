@@ -2,6 +2,7 @@
 // directory, the prediction program's name and the data sub-directory.
 
 #include <QApplication>
+#include <cstdio>
 #include <memory>
 
 #include "app/main_window_view.h"
@@ -9,6 +10,11 @@
 #include "toolkit/gui_console.h"
 
 int main(int argc, char** argv) {
+    // Answered before the window system is asked for: it needs no display.
+    if (argc > 1 && qor::usage_requested({argv[1]})) {
+        std::fputs(qor::qorplot_usage().c_str(), stdout);
+        return 0;
+    }
     QApplication application(argc, argv);
     std::vector<std::string> tokens;
     for (int i = 1; i < argc; ++i) tokens.emplace_back(argv[i]);

@@ -9,6 +9,8 @@
 #                             settings_files.h, window_style.h); their *_view.cpp files
 #                             also toolkit/
 #   app/                      everything above (start-up, the Session, the main window)
+#   mapdraw/                  base/, platform/, the subsystems and app/'s records and settings
+#                             (the map program: no Session, no window toolkit)
 # Programs, the sample writer, tests and benchmarks sit on top and may use any layer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,6 +44,8 @@ check_folder toolkit 'base/|platform/'
 for folder in $subsystems; do
   check_folder "$folder" "base/|platform/|areadata/|plotsettings/|plotout/|catalog/|$app_records"
 done
+
+check_folder mapdraw "base/|platform/|areadata/|plotsettings/|plotout/|$app_records"
 
 if [ $failed -ne 0 ]; then exit 1; fi
 echo "layers: every include keeps to its layer"

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Writes PNG pictures of QOR_PLOT's windows into build/screenshots/: the main
 # window without a file and with a sample grid file loaded, the windows reached
-# from its menus (file-open dialog, Setup, About, Setup printer) and the
-# messages of "Open (by file)" for a file it refuses.
+# from its menus (file-open dialog, Setup, About, Setup printer), the
+# messages of "Open (by file)" for a file it refuses, and the settings dialogs
+# behind its buttons at 1024 and 800 pixels.
 # The test program screenshot_scenes plays its scenes on the sample package
-# under a virtual X display (Xvfb); tests/screenshots/ holds the scenes.
+# under a virtual X display (Xvfb) with a window manager (openbox) that draws
+# the title bars; tests/screenshots/ holds the scenes.
 #
 #   scripts/screenshots.sh            # build dir: build
 #   BUILD_DIR=build-x scripts/screenshots.sh
@@ -29,5 +31,12 @@ rm -rf "$out"
 mkdir -p "$out"
 
 export LC_ALL=C.UTF-8
-timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  "$build/screenshot_scenes" --package "$build/sample" "$out"
+# A window manager frames the windows, so that each picture shows its window's
+# title bar and whether the caption fits it.
+timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  openbox >/dev/null 2>&1 &
+  manager=$!
+  trap "kill $manager 2>/dev/null" EXIT
+  sleep 1
+  "$@"' screenshots "$build/screenshot_scenes" --package "$build/sample" "$out"
+echo "The pictures are in $out/"

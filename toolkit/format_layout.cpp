@@ -105,7 +105,8 @@ QSize FormatLayout::arrange(int width, std::vector<QRect>* places) const {
         }
         y += height + (line + 1 < lines_.size() ? line_gap : 0);
     }
-    return {widest + margins.left() + margins.right(), y + margins.bottom()};
+    return {std::max(minimum_width_, widest + margins.left() + margins.right()),
+            y + margins.bottom()};
 }
 
 QSize FormatLayout::sizeHint() const {

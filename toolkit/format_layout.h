@@ -25,6 +25,11 @@ class FormatLayout : public QLayout {
     void set_tab_width(int pixels) { tab_width_ = pixels > 0 ? pixels : 1; }
     /// The current line's minimum height (the first line's is set here too).
     void set_line_height(int height);
+    /// The narrowest the whole may be, margins included (a window's caption).
+    void set_minimum_width(int pixels) {
+        minimum_width_ = pixels;
+        invalidate();
+    }
 
     void addItem(QLayoutItem* item) override;
     QLayoutItem* itemAt(int index) const override;
@@ -54,6 +59,7 @@ class FormatLayout : public QLayout {
     std::vector<Line> lines_{Line{}};
     bool tab_pending_ = false;
     int tab_width_ = 56;
+    int minimum_width_ = 0;
 };
 
 }  // namespace qor

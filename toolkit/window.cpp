@@ -1,11 +1,40 @@
 #include "toolkit/window.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+#include "toolkit/screen_metrics.h"
 
 namespace qor {
+
+namespace {
+// Title fonts run from the dialog font's size to about a tenth larger, often
+// bold; the title bar's icon and its three buttons take about eleven lines of
+// that font's height (Windows: 16 + 3 x 46 pixels at a 16-pixel font).
+constexpr double title_font_factor = 1.1;
+constexpr int title_bar_furniture_lines = 11;
+}  // namespace
+
+int caption_width(const QString& caption, const QWidget* window) {
+    if (caption.isEmpty()) return 0;
+    QFont title = window != nullptr ? window->font() : QApplication::font();
+    if (title.pointSizeF() > 0) {
+        title.setPointSizeF(title.pointSizeF() * title_font_factor);
+    } else if (title.pixelSize() > 0) {
+        title.setPixelSize(static_cast<int>(std::ceil(title.pixelSize() * title_font_factor)));
+    }
+    title.setBold(true);
+    QFontMetrics metrics(title);
+    int width = metrics.horizontalAdvance(caption) + title_bar_furniture_lines * metrics.height();
+    return std::min(width, screen_width());
+}
 
 Window::Window(QWidget* parent) : QDialog(parent) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -52,13 +81,35 @@ void Window::close_window() {
 }
 
 void Window::keyPressEvent(QKeyEvent* event) {
-    // Escape does not close a window: only its buttons, menu items and close
-    // box do, as their callbacks decide.
-    if (event->key() == Qt::Key_Escape) {
+    // Escape does what the window's Cancel does, through its callback, so that
+    // the window closes or stays open as the callback decides. QDialog's own
+    // Escape would close the window behind the callbacks' backs.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        if (QAbstractButton* button = escape_button();
+            button != nullptr && button->isEnabled() && button->isVisible()) {
+            button->click();
+        }
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+QAbstractButton* Window::escape_button() const {
+    if (cancel_button_ != nullptr) return cancel_button_;
+    QAbstractButton* only = nullptr;
+    for (const QPointer<QAbstractButton>& button : buttons_) {
+        if (button == nullptr) continue;
+        if (only != nullptr) return nullptr;
+        only = button;
+    }
+    auto* push = qobject_cast<QPushButton*>(only);
+    return push != nullptr && push->isDefault() ? push : nullptr;
+}
+
+void Window::add_button(QAbstractButton* button, bool cancel) {
+    buttons_.emplace_back(button);
+    if (cancel && cancel_button_ == nullptr) cancel_button_ = button;
 }
 
 void Window::done(int result) {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+class QAbstractButton;
 class QLabel;
 
 namespace qor {
@@ -22,9 +23,17 @@ using TextGetter = std::function<std::string()>;
 /// Reads a bound list's current items.
 using ItemsGetter = std::function<std::vector<std::string>()>;
 
+/// The width a window needs to show its caption whole in its title bar: the
+/// caption measured in a title font (the window's font in bold, a little
+/// larger, as window managers draw titles) plus room for the title bar's icon
+/// and buttons; at most the screen's width. The title bar is the window
+/// system's, so this is an estimate on the safe side.
+int caption_width(const QString& caption, const QWidget* window);
+
 /// A window built by WindowBuilder. Runs modally (run_modal) or stays open
-/// while the program works (show_modeless). Escape does not close it; its
-/// callbacks and its close box do.
+/// while the program works (show_modeless). Its callbacks and its close box
+/// close it. Escape presses its cancel button (escape_button()); a window
+/// without one ignores Escape.
 class Window : public QDialog {
     Q_OBJECT
   public:
@@ -50,7 +59,16 @@ class Window : public QDialog {
 
     /// The help text the "Input Help: " area shows now.
     QString shown_help() const;
-    /// The layout options given with style().
+    /// The button Escape presses: the cancel button (added with
+    /// ButtonKind::cancel_button, or named "..._NO" after the routine it
+    /// calls); in a window without one, its only button when that is its
+    /// default button (the OK of a box that has nothing else); otherwise none.
+    /// An Accept or Default button beside others is never pressed by Escape.
+    QAbstractButton* escape_button() const;
+
+    /// The layout options given with style(). A window without a border
+    /// still keeps a sizing frame, so that its user can enlarge it; its
+    /// contents keep their places.
     bool no_border() const { return no_border_; }
     bool maximised() const { return maximise_; }
 
@@ -69,9 +87,12 @@ class Window : public QDialog {
     void add_binding(QObject* control, std::function<void()> repaint);
     void add_help(QObject* control, const QString& help);
     void run_callback(const Callback& callback);
+    void add_button(QAbstractButton* button, bool cancel);
 
     std::vector<Binding> bindings_;
     std::vector<std::pair<QPointer<QObject>, QString>> helps_;
+    std::vector<QPointer<QAbstractButton>> buttons_;
+    QPointer<QAbstractButton> cancel_button_;
     QLabel* help_label_ = nullptr;
     bool closed_ = false;
     bool no_border_ = false;

@@ -88,6 +88,8 @@ void WindowBuilder::apply_control_background(QWidget* widget) {
 
 WindowBuilder& WindowBuilder::caption(std::string_view text) {
     window_->setWindowTitle(qt_text(text));
+    // A window narrower than its title bar would cut its caption.
+    layouts_.front()->set_minimum_width(caption_width(window_->windowTitle(), window_));
     return *this;
 }
 
@@ -103,9 +105,11 @@ WindowBuilder& WindowBuilder::background(std::string_view colour) {
 }
 
 WindowBuilder& WindowBuilder::style(bool no_border, bool maximise) {
+    // The window keeps its sizing frame either way: its user may enlarge it to
+    // see more of a long caption or summary, and the layout keeps every
+    // element where it was.
     window_->no_border_ = no_border;
     window_->maximise_ = maximise;
-    if (no_border && !maximise) layouts_.front()->setSizeConstraint(QLayout::SetFixedSize);
     return *this;
 }
 

@@ -58,6 +58,7 @@ class FormatLayout;
 enum class ButtonKind {
     normal,
     default_button,  ///< pressed by Enter; drawn as the window's default
+    cancel_button,   ///< pressed by Escape (a button named "..._NO" is one too)
 };
 
 /// One item of a drop-down menu: "|" as label is a separator.
@@ -84,12 +85,14 @@ class WindowBuilder {
     Window* window() const { return window_; }
 
     // ------------------------------------------------------------ window --
-    /// Window caption.
+    /// Window caption. The window is made at least as wide as its title bar
+    /// needs to show it (caption_width).
     WindowBuilder& caption(std::string_view text);
     /// Window background; an empty or unknown colour name leaves the default.
     WindowBuilder& background(std::string_view colour);
-    /// Window style: no_border makes the window fixed in size (no sizing
-    /// border); maximise shows it filling the screen.
+    /// Window style: no_border is recorded (Window::no_border) while the
+    /// window stays resizable, its contents in their places; maximise shows it
+    /// filling the screen.
     WindowBuilder& style(bool no_border, bool maximise);
 
     // ---------------------------------------------------- lines and text --
@@ -131,7 +134,9 @@ class WindowBuilder {
     }
 
     // -------------------------------------------------------- buttons --
-    /// A button; "&" marks its access letter, "\n" breaks its label.
+    /// A button; "&" marks its access letter, "\n" breaks its label. The
+    /// window's Cancel (cancel_button, or a name ending in "_NO": the routine
+    /// that changes nothing) is what Escape presses; see Window::escape_button.
     WindowBuilder& button(std::string_view label, const QString& name, Callback callback,
                           ButtonKind kind = ButtonKind::normal);
     /// The help text of the control added last; the "Input Help: " area

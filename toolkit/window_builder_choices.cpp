@@ -64,6 +64,8 @@ WindowBuilder& WindowBuilder::button(std::string_view label, const QString& name
         palette.setColor(QPalette::ButtonText, colour_);
         button->setPalette(palette);
     }
+    window_->add_button(button,
+                        kind == ButtonKind::cancel_button || name.endsWith(QLatin1String("_NO")));
     Window* window = window_;
     QObject::connect(button, &QPushButton::clicked, window,
                      [window, callback = std::move(callback)] { window->run_callback(callback); });

@@ -5,15 +5,13 @@
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "app/main_window.h"
 #include "app/session.h"
 #include "areadata/file_summary.h"
-#include "platform/console.h"
 #include "programs/qortool/commands.h"
 #include "programs/qortool/grid_resolution.h"
+#include "programs/qortool/tool_output.h"
 
 namespace qor::tool {
 
@@ -37,9 +35,9 @@ void usage(std::FILE* out) {
         "Title:        then the title, indented by two blanks\n"
         "Layers:       then the layer summary's lines\n"
         "Parameters:   then the parameter summary\n"
-        "Contours:     then the contour summary's lines\n"
-        "A summary's carriage return + line feed starts a new line; its empty last\n"
-        "lines are not printed.\n"
+        "Contours:     then the contour summary's ten lines, two per slot (name,\n"
+        "              method and levels; range and colours), blank for an empty slot\n"
+        "A summary's carriage return + line feed starts a new line.\n"
         "\n"
         "Lines the program writes to its standard output window (the diagnostics of\n"
         "the automatic levels) go to standard error.\n"
@@ -49,55 +47,10 @@ void usage(std::FILE* out) {
         out);
 }
 
-// The standard output window's lines (diagnostics of the automatic levels,
-// start-up's messages) go to standard error, so that standard output carries
-// only what the window shows.
-class ErrorConsole : public Console {
-  public:
-    void write_line(std::string_view line) override {
-        std::fwrite(line.data(), 1, line.size(), stderr);
-        std::fputc('\n', stderr);
-        pending_.emplace_back(line);
-    }
-
-  protected:
-    void present(const std::vector<std::string>&, std::string_view message, bool) override {
-        message = trim_right(message);
-        if (message.empty()) return;
-        std::fwrite(message.data(), 1, message.size(), stderr);
-        std::fputc('\n', stderr);
-    }
-};
-
 int usage_error(const std::string& text) {
     std::fprintf(stderr, "qortool show: %s\n", text.c_str());
     usage(stderr);
     return 2;
-}
-
-void print_line(std::string_view line) {
-    line = trim_right(line);
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-}
-
-// A summary text split at its carriage return + line feed pairs, without the
-// empty lines at its end.
-std::vector<std::string_view> summary_lines(std::string_view text) {
-    std::vector<std::string_view> result;
-    for (;;) {
-        std::size_t end = text.find("\r\n");
-        result.push_back(trim_right(text.substr(0, end)));
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 2);
-    }
-    while (!result.empty() && result.back().empty()) result.pop_back();
-    return result;
-}
-
-void print_summary(const char* heading, std::string_view text) {
-    print_line(heading);
-    for (std::string_view line : summary_lines(text)) print_line(line);
 }
 
 }  // namespace
@@ -143,9 +96,7 @@ int show_command(const Arguments& arguments) {
     }
     print_line("Title:");
     print_line("  " + std::string(session.grid.title.trimmed()));
-    print_summary("Layers:", session.layers.summaryText.view());
-    print_summary("Parameters:", session.parameters.summaryText.view());
-    print_summary("Contours:", session.contours.summaryText.view());
+    print_settings_summaries(session);
     std::fflush(stdout);
     return 0;
 }

@@ -11,7 +11,7 @@ namespace {
 using testing::TempDir;
 using testing::write_file;
 
-TEST(HelpContentsTest, TheHelpFileIsPreferredThenTheHtmlPageBesideIt) {
+TEST(HelpContentsTest, TheHelpFileIsPreferredThenTheHtmlPageBesideItWhichIsAlsoThePage) {
     struct Row {
         bool hlp, html;
         const char* opened;  // relative to the package, "" for none
@@ -23,9 +23,10 @@ TEST(HelpContentsTest, TheHelpFileIsPreferredThenTheHtmlPageBesideIt) {
     for (const Row& row : rows) {
         TempDir dir;
         if (row.hlp) write_file(dir / "help_win/qorplot.hlp", "hlp");
-        if (row.html) write_file(dir / "HELP_WIN/QORPLOT.HTML", "<html></html>");
+        if (row.html) write_file(dir / "help_win/QORPLOT.HTML", "<html></html>");
         std::string root = to_package_path(dir.path()) + "\\";
         HelpContents contents = help_contents(root + "help_win\\qorplot.hlp");
+        EXPECT_EQ(contents.page, row.html ? root + "help_win\\qorplot.html" : "");
         if (*row.opened != '\0') {
             EXPECT_EQ(contents.file, root + row.opened);
             EXPECT_FALSE(contents.missing.has_value());

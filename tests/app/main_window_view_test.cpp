@@ -145,6 +145,8 @@ class MainWindowViewTest : public QObject {
             QVERIFY(window->findChild<QAbstractButton*>("TITLECB") == nullptr);
             QVERIFY(!window->no_border());
             QVERIFY(!window->maximised());
+            // Its few elements do not cut its long caption.
+            QVERIFY(window->width() >= caption_width(window->windowTitle(), window));
             window->findChild<QAction*>("EXIT")->trigger();
         });
         QCOMPARE(package.screen(), 0);
@@ -163,7 +165,7 @@ class MainWindowViewTest : public QObject {
         QCOMPARE(package.screen(), 0);
     }
 
-    void aLoadedSampleFileShowsItsSummariesBesideGreyedButtons() {
+    void aLoadedSampleFileShowsItsSummariesBesideTheSettingsButtons() {
         Package package(true);
         package.session.paths.FileName = "SAMPLE_001\\SAMPLE01.HG1";
         package.session.window.MainColour = "yellow";
@@ -198,8 +200,15 @@ class MainWindowViewTest : public QObject {
             QCOMPARE(session.window.MainColour, Text<6>("YELLOW"));
             for (const char* name : {"TITLECB", "LAYERSCB", "PARAMSCB", "CONTOURS"}) {
                 auto* button = window->findChild<QAbstractButton*>(name);
-                QVERIFY2(button != nullptr && !button->isEnabled(), name);
+                QVERIFY2(button != nullptr && button->isEnabled(), name);
             }
+            // The user may enlarge the window; its contents keep their places.
+            auto* contours = window->findChild<QLabel*>("ContourSettings.summaryText");
+            const QPoint place = contours->pos();
+            QVERIFY(window->maximumSize().width() > window->width());
+            window->resize(window->width() + 150, window->height() + 80);
+            QApplication::processEvents();
+            QCOMPARE(contours->pos(), place);
             window->close_window();
         });
         QCOMPARE(package.screen(), 0);

@@ -145,8 +145,9 @@ TEST_F(SettingsFilesTest, AnUnreadableScrollLineChangesNoneOfItsFields) {
 
 TEST_F(SettingsFilesTest, SetupFileTextReadsBackAsWritten) {
     WindowSettings defaults;
-    EXPECT_EQ(setup_file_text(defaults),
-              "MAIN      white \nSUBWINDOW white \nSCROLL    077.26default       \n");
+    EXPECT_EQ(
+        setup_file_text(defaults),
+        testing::written("MAIN      white \nSUBWINDOW white \nSCROLL    077.26default       \n"));
     write_file(dir / "database/setup.ini", setup_file_text(defaults));
     session->window.ScrollColumns = 1;
     R_SETUP(session->paths, session->window);

@@ -87,8 +87,8 @@ TEST_F(SetupDialogTest, AcceptStoresTheChoicesAndWritesSetupIni) {
         const CallbackResult result = accept();
         EXPECT_EQ(result.keepOpen, 0);
         EXPECT_FALSE(result.message.has_value());
-        EXPECT_EQ(setup_ini(), row.file);
-        EXPECT_EQ(setup_file_text(settings), row.file);
+        EXPECT_EQ(setup_ini(), testing::written(row.file));
+        EXPECT_EQ(setup_file_text(settings), testing::written(row.file));
     }
     EXPECT_EQ(session->window.ScrollColumns, 60);
     EXPECT_EQ(session->window.ScrollRows, 10);
@@ -103,7 +103,8 @@ TEST_F(SetupDialogTest, DefaultIgnoresTheDialogAndWritesYellowGreenAndTheDefault
     const CallbackResult result = defaults();
     EXPECT_EQ(result.keepOpen, 0);
     EXPECT_FALSE(result.message.has_value());
-    EXPECT_EQ(setup_ini(), "MAIN      yellow\nSUBWINDOW green \nSCROLL    077.26default       \n");
+    EXPECT_EQ(setup_ini(), testing::written("MAIN      yellow\nSUBWINDOW green \nSCROLL    "
+                                            "077.26default       \n"));
     EXPECT_EQ(settings.MainColour.view(), "yellow");
     EXPECT_EQ(settings.ScrollColumns, 77);
 }

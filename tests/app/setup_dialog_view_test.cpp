@@ -117,25 +117,36 @@ class SetupDialogViewTest : public QObject {
         QCOMPARE(package.session->window.InputColour.view(), std::string_view("blue  "));
     }
 
-    void cancelAndDefaultIgnoreWhatTheDialogShows() {
+    void cancelEscapeAndDefaultIgnoreWhatTheDialogShows() {
         struct Row {
-            const char* button;
-            std::string file;  // setup.ini afterwards
+            const char* button;  // "" : Escape typed into the columns box
+            std::string file;    // setup.ini afterwards
         };
         const Row rows[] = {
             {"SETUP_NO", "MAIN      WHITE\n"},
+            {"", "MAIN      WHITE\n"},
             {"SETUP_DEFAULT",
              "MAIN      yellow\nSUBWINDOW green \nSCROLL    077.26default       \n"}};
         for (const Row& row : rows) {
             Package package("MAIN      WHITE\n");
-            when_modal("SETUPCB", [&row](QWidget* dialog) {
+            bool closed = false;
+            when_modal("SETUPCB", [&row, &closed](QWidget* dialog) {
                 control<QComboBox>(dialog, "MainChoice")->setCurrentIndex(2);
-                type_into(control<QSpinBox>(dialog, "ColumnsEntry"), "150");
-                control<QPushButton>(dialog, row.button)->click();
+                auto* columns = control<QSpinBox>(dialog, "ColumnsEntry");
+                type_into(columns, "150");
+                if (*row.button == '\0') {
+                    QTest::keyClick(columns->findChild<QLineEdit*>(), Qt::Key_Escape);
+                } else {
+                    control<QPushButton>(dialog, row.button)->click();
+                }
+                closed = !dialog->isVisible();
+                if (!closed) static_cast<QDialog*>(dialog)->done(0);
             });
-            SETUPCB(*package.session, nullptr);
+            QCOMPARE(SETUPCB(*package.session, nullptr), 1);
             QVERIFY(!testing::modal_missed());
+            QVERIFY2(closed, row.button);
             QCOMPARE(package.setup_ini(), row.file);
+            QCOMPARE(package.session->window.ScrollColumns == 150, false);
             QVERIFY(package.session->window.MainColour.view() != std::string_view("red   "));
         }
     }

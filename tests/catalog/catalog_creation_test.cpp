@@ -30,11 +30,12 @@ TEST(CreateCatalogTest, WritesTheRealRequirementFilesInNameOrderAndConfirms) {
     ScriptedWindows windows;
     EXPECT_EQ(CREATECB(p.session->paths, windows), 1);
     EXPECT_EQ(read_file(p.catalog()),
-              "    2 " + created_line1 + heading +
+              testing::written(
+                  "    2 " + created_line1 + heading +
                   "ALPHA.HAL    ??? ????? ???\?-???\?(0/1) ?????                          ?????   "
                   "                 \n"
                   "ZULU.HAL     D   11.85 0000-2400(1/2) 27                             BON     "
-                  "                 \n");
+                  "                 \n"));
     ASSERT_EQ(windows.messages.size(), 1u);
     const Message& done = windows.messages[0];
     EXPECT_EQ(done.caption, "Catalog file created with    2 HALDOR grid files");
@@ -78,7 +79,7 @@ TEST(CreateCatalogTest, ReplacesAnEarlierCatalogAndWritesAnEmptyOne) {
     CREATECB(p.session->paths, windows);
     std::filesystem::remove(p.data("A.HAL"));
     CREATECB(p.session->paths, windows);
-    EXPECT_EQ(read_file(p.catalog()), "    0 " + created_line1 + heading);
+    EXPECT_EQ(read_file(p.catalog()), testing::written("    0 " + created_line1 + heading));
     EXPECT_EQ(windows.messages.back().caption, "Catalog file created with    0 HALDOR grid files");
 }
 

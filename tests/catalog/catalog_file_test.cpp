@@ -37,9 +37,9 @@ TEST(CatalogFileTest, ReadsACreatedCatalogAndRewritesItSortedWithFullWidthLines)
     sortName = "Frequency/Time/Location";
     SORT_CATALOG_FILE(p.session->catalog, sortName);
     ASSERT_TRUE(WRITE_CATALOG_FILE(p.session->catalog, p.catalog_path(), sortName).ok);
-    EXPECT_EQ(read_file(p.catalog()), line1(2, "Frequency/Time/Location ") +
-                                          std::string(catalog_heading) + " \n" + b + "\n" + a +
-                                          "\n");
+    EXPECT_EQ(read_file(p.catalog()),
+              testing::written(line1(2, "Frequency/Time/Location ") + std::string(catalog_heading) +
+                               " \n" + b + "\n" + a + "\n"));
     EXPECT_EQ(p.session->catalog.Lines[0].view(), a);  // memory keeps the file's order
 }
 

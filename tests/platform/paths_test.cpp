@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <thread>
 
 #include "tests/support/test_support.h"
 
 namespace qor {
 namespace {
 
+using testing::on_windows;
 using testing::TempDir;
 using testing::write_file;
 
@@ -23,10 +27,16 @@ TEST(PackagePathTest, CommandLinePathsAreTakenFromTheCurrentDirectory) {
     std::filesystem::create_directories(dir / "pkg/RUN");
     std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
-    EXPECT_EQ(command_line_path("pkg/RUN"), to_package_path(dir / "pkg/RUN"));
-    EXPECT_EQ(command_line_path("./pkg/../pkg/RUN/"), to_package_path(dir / "pkg/RUN/"));
+    const std::string here = to_package_path(dir.path());
+    EXPECT_EQ(command_line_path("pkg/RUN"), here + "\\pkg\\RUN");
+    EXPECT_EQ(command_line_path("./pkg/../pkg/RUN/"), here + "\\pkg\\RUN\\");
+    // Backslashes make a Windows path, relative there; elsewhere they mark a
+    // path that is in the package's own form already.
+    EXPECT_EQ(command_line_path("pkg\\RUN"), on_windows ? here + "\\pkg\\RUN" : "pkg\\RUN");
     std::filesystem::current_path(before);
-    EXPECT_EQ(command_line_path("/opt/qor/RUN"), "\\opt\\qor\\RUN");
+    // On Windows a path from the root of the current drive gets the drive.
+    const std::string drive = on_windows ? current_directory().substr(0, 2) : "";
+    EXPECT_EQ(command_line_path("/opt/qor/RUN"), drive + "\\opt\\qor\\RUN");
     EXPECT_EQ(command_line_path("C:\\PKG\\RUN"), "C:\\PKG\\RUN");  // the package's own form
     EXPECT_EQ(command_line_path(""), "");
 }
@@ -35,12 +45,15 @@ TEST(PackagePathTest, MapsBackslashesAndFindsComponentsWhateverTheirCase) {
     TempDir dir;
     write_file(dir / "Pkg/AreaData/Sample_001/run1.hg3", "x");
     std::string package = to_package_path(dir.path());
+    // Windows finds a name in any case by itself: the path stays as given.
     EXPECT_EQ(native_path(package + "\\PKG\\AREADATA\\SAMPLE_001\\RUN1.HG3"),
-              dir / "Pkg/AreaData/Sample_001/run1.hg3");
+              on_windows ? package + "\\PKG\\AREADATA\\SAMPLE_001\\RUN1.HG3"
+                         : dir / "Pkg/AreaData/Sample_001/run1.hg3");
     // An exact name is taken as it stands; forward slashes work too.
     EXPECT_EQ(native_path(package + "/Pkg/AreaData"), dir / "Pkg/AreaData");
     // Below a component that does not exist the rest is kept as given.
-    EXPECT_EQ(native_path(package + "\\PKG\\NOWHERE\\X.TXT"), dir / "Pkg/NOWHERE/X.TXT");
+    EXPECT_EQ(native_path(package + "\\PKG\\NOWHERE\\X.TXT"),
+              on_windows ? package + "\\PKG\\NOWHERE\\X.TXT" : dir / "Pkg/NOWHERE/X.TXT");
     EXPECT_TRUE(file_exists(package + "\\pkg\\areadata\\sample_001\\RUN1.HG3"));
     EXPECT_FALSE(file_exists(package + "\\pkg\\areadata\\sample_001"));
     EXPECT_TRUE(directory_exists(package + "\\pkg\\areadata\\sample_001"));
@@ -57,6 +70,7 @@ TEST(PackagePathTest, SeesFilesAddedAndRemovedAfterAnEarlierLookup) {
     EXPECT_TRUE(file_exists(package + "TWO.HG1"));
     std::filesystem::remove(dir / "data/one.hg1");
     EXPECT_FALSE(file_exists(package + "ONE.HG1"));
+    if (on_windows) return;  // a Windows folder cannot hold names differing only in case
     // Of two names that differ only in case, the first in byte order is taken.
     write_file(dir / "data/Three.hg1", "a");
     write_file(dir / "data/three.HG1", "b");
@@ -69,6 +83,7 @@ TEST(ListDirectoryTest, ListsMatchesInNameOrderWithDirectoriesMarked) {
     write_file(dir / "a.hal", "");
     write_file(dir / "C.MIR", "");
     write_file(dir / "D.HAL.bak", "");
+    write_file(dir / "F.HALBAK", "");  // on Windows its short name F~1.HAL would match
     std::filesystem::create_directories(dir / "E.HAL");
     std::string package = to_package_path(dir.path());
     std::vector<DirectoryEntry> entries = list_directory(package + "\\*.HAL", 2000);
@@ -88,7 +103,7 @@ TEST(ChangeDirectoryTest, MakesTheDirectoryCurrentAndReportsFailure) {
     std::filesystem::create_directories(dir / "RUN");
     std::string before = std::filesystem::current_path().string();
     EXPECT_TRUE(change_directory(to_package_path(dir.path()) + "\\run"));
-    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(dir / "RUN"));
+    EXPECT_TRUE(std::filesystem::equivalent(std::filesystem::current_path(), dir / "RUN"));
     EXPECT_FALSE(change_directory(to_package_path(dir.path()) + "\\missing"));
     std::filesystem::current_path(before);
 }
@@ -117,6 +132,24 @@ TEST(ReplaceFileTest, WritesTheNewContentOrLeavesTheOldFileWhole) {
 
     // A missing directory is reported, not created.
     EXPECT_FALSE(replace_file(package + "\\nowhere\\file.txt", "x").ok);
+}
+
+TEST(ReplaceFileTest, ReplacesAFileThatAReaderStillHasOpen) {
+    TempDir dir;
+    std::string package = to_package_path(dir.path());
+    ASSERT_TRUE(replace_file(package + "\\zonegrfx.dat", "old\n").ok);
+    // A map program started a moment ago may still be reading the old file;
+    // on Windows that keeps it from being replaced until the reader lets go.
+    std::FILE* reader = std::fopen((dir / "zonegrfx.dat").c_str(), "rb");
+    ASSERT_NE(reader, nullptr);
+    std::thread closer([reader] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        std::fclose(reader);
+    });
+    WriteResult result = replace_file(package + "\\zonegrfx.dat", "new\n");
+    closer.join();
+    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(testing::read_file(dir / "zonegrfx.dat"), "new\n");
 }
 
 }  // namespace

@@ -17,19 +17,8 @@ namespace fs = std::filesystem;
 using testing::read_file;
 using testing::RecordingConsole;
 using testing::TempDir;
+using testing::wait_for_record;
 using testing::write_file;
-
-const std::string fake_map_program = std::string(QOR_BINARY_DIR) + "/fake_map_program";
-
-// Waits for the record the stand-in map program writes next to itself.
-std::string wait_for_record(const std::string& program) {
-    const std::string record = program + ".record";
-    for (int i = 0; i < 1000; ++i) {
-        if (fs::exists(record)) return read_file(record);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return "no record";
-}
 
 TEST(PlotCommand, BuildsTheCommandLinesOfTheThreeTargets) {
     struct Case {
@@ -118,8 +107,7 @@ class PlotLaunch : public ::testing::Test {
     }
     std::string install(const std::string& relative) {
         std::string path = root + "/" + relative;
-        fs::create_directories(fs::path(path).parent_path());
-        fs::copy_file(fake_map_program, path);
+        testing::install_map_program(path);
         return path;
     }
     std::string requirement() const { return root + "/AREADATA/DEFAULT/RUN1.HAL"; }
@@ -135,31 +123,35 @@ class PlotLaunch : public ::testing::Test {
 TEST_F(PlotLaunch, StartsTheMapProgramInTheRunDirectoryWithItsArguments) {
     const std::string canonical_run = fs::canonical(run).string();
     const std::string zonegrfx =
-        padded("DEFAULT\\RUN1.HG3", 30) + "\n" + padded("Plot title", 75) + "\n";
+        testing::written(padded("DEFAULT\\RUN1.HG3", 30) + "\n" + padded("Plot title", 75) + "\n");
     struct Case {
         CallbackResult (*action)(const PlotRecords&, Console&);
         std::string installed;
         std::string arguments;
     };
     const Case cases[] = {
-        {TOWINDOW, "bin_win/terrapix", "argc=3\narg=" + run + "\narg=AREADATA\narg=zonegrfx.dat\n"},
+        // Outside Windows the package's programs may come without ".exe".
+        {TOWINDOW, testing::on_windows ? "bin_win/terrapix.exe" : "bin_win/terrapix",
+         "argc=3\narg=" + run + "\narg=AREADATA\narg=zonegrfx.dat\n"},
         {TOPRINTER, "bin_win/terrapix.exe",
          "argc=4\narg=" + run + "\narg=AREADATA\narg=zonegrfx.dat\narg=p\n"},
         {TOSCREEN, "bin/terradox.exe", "argc=1\narg=zonegrfx.dat\n"},
     };
     for (const Case& c : cases) {
-        fs::remove_all(root + "/bin_win");
-        fs::remove_all(root + "/bin");
+        testing::remove_when_free(root + "/bin_win");
+        testing::remove_when_free(root + "/bin");
         std::string program = install(c.installed);
         const CallbackResult result = c.action(plot_records(session), console);
         EXPECT_EQ(result.keepOpen, 1);
         EXPECT_FALSE(result.message) << c.installed;
-        EXPECT_EQ(wait_for_record(program),
-                  "cwd=" + canonical_run + "\n" + c.arguments + "zonegrfx.dat=107\n" + zonegrfx)
+        EXPECT_EQ(wait_for_record(program), "cwd=" + canonical_run + "\n" + c.arguments +
+                                                "zonegrfx.dat=" + std::to_string(zonegrfx.size()) +
+                                                "\n" + zonegrfx)
             << c.installed;
         EXPECT_EQ(read_file(request()), zonegrfx);
         std::string written = read_file(requirement());
-        EXPECT_NE(written.find("\nParameter:DBU      1  4   25.00\n"), std::string::npos)
+        EXPECT_NE(written.find(testing::written("\nParameter:DBU      1  4   25.00\n")),
+                  std::string::npos)
             << written;
     }
     EXPECT_TRUE(console.events.empty());

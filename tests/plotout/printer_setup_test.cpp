@@ -59,7 +59,7 @@ TEST_F(PrinterSetup, AcceptAppliesTheScaleRulesAndWritesTheLine) {
         EXPECT_EQ(session.printer.scale, c.storedScale) << c.scale;
         EXPECT_EQ(session.printer.xOffset, c.storedX) << c.scale;
         EXPECT_EQ(session.printer.yOffset, c.storedY) << c.scale;
-        EXPECT_EQ(read_file(ini()), c.line + "\n") << c.scale;
+        EXPECT_EQ(read_file(ini()), testing::written(c.line + "\n")) << c.scale;
     }
 }
 
@@ -87,7 +87,7 @@ TEST_F(PrinterSetup, DefaultSavesTheDefaultsWhateverTheDialogShows) {
     EXPECT_EQ(session.printer.scale, 1.0f);
     EXPECT_EQ(session.printer.xOffset, 0.0f);
     EXPECT_EQ(session.printer.yOffset, 0.0f);
-    EXPECT_EQ(read_file(ini()), "    1    1.0000    0.0000    0.0000\n");
+    EXPECT_EQ(read_file(ini()), testing::written("    1    1.0000    0.0000    0.0000\n"));
 }
 
 TEST_F(PrinterSetup, ReadTakesTheFourColumnsOfTheLine) {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QTimer>
 #include <QtTest>
+#include <filesystem>
 #include <functional>
 
 #include "plotout/printer_setup_view.h"
@@ -154,6 +155,24 @@ class PrinterSetupViewTest : public QObject {
         QCOMPARE(testing::read_file(package.file), before);
         QCOMPARE(package.session.printer.border, 2);
         QCOMPARE(package.session.printer.scale, 0.5f);
+    }
+
+    void escapeCancelsWhicheverFieldHasTheFocus() {
+        for (const char* focused : {"scale", "border"}) {
+            Package package;
+            run_dialog(package.session, [focused](Window* window) {
+                type_into(window, "xOffset", "4.5");
+                window->findChild<QListWidget*>("border")->setCurrentRow(1);
+                auto* field = window->findChild<QWidget*>(focused);
+                field->setFocus();
+                QTest::keyClick(field, Qt::Key_Escape);
+                QVERIFY2(window->was_closed(), focused);
+            });
+            // Nothing saved: print_a.ini is not even created, the record keeps its defaults.
+            QVERIFY2(!std::filesystem::exists(package.file), focused);
+            QCOMPARE(package.session.printer.border, 1);
+            QCOMPARE(package.session.printer.xOffset, 0.0f);
+        }
     }
 
     void defaultSavesTheDefaultsWhateverTheFieldsShow() {

@@ -52,7 +52,7 @@ class RequirementWriter : public ::testing::Test {
         testing::use_package(session, run, console);
         session.paths.FileName = "DEFAULT\\RUN1.HG3";
         session.paths.Model = "HALDOR";
-        std::filesystem::create_directories(file_path().substr(0, file_path().rfind('/')));
+        std::filesystem::create_directories(std::filesystem::path(file_path()).parent_path());
         testing::set_dos_colours(
             session.colors, {{"GREEN", 2, "2=Grn"}, {"BLACK", 0, "0=Blck"}, {"RED", 1, "1=Red"}});
         session.layers.colors = {Text<6>("2=Grn"), Text<6>("0=Blck"), Text<6>("Ignore"),
@@ -98,7 +98,7 @@ TEST_F(RequirementWriter, WritesTheHeaderLinesAndTheKeptLinesByteForByte) {
     session.requirement.lines[2] = "Comment  :  two  words  ";
     session.requirement.lines[3] = "never written";
 
-    const std::string expected = lines({
+    const std::string expected = testing::written(lines({
         "Model    :HALDOR",
         "Colors   :GREEN    :BLACK    :Ignore   :RED      :RED      :Black with shading",
         "Cities   :receive.cty ",
@@ -109,7 +109,7 @@ TEST_F(RequirementWriter, WritesTheHeaderLinesAndTheKeptLinesByteForByte) {
         "Gridsize :     1",
         "",
         "Comment  :  two  words",
-    });
+    }));
     EXPECT_EQ(written(), expected);
     EXPECT_EQ(std::string("Parameter:MUF      2 12   10.00 15   20.00").size(), 42u);
 
@@ -123,7 +123,8 @@ TEST_F(RequirementWriter, WritesNoParameterLinesForACountOfZero) {
     session.requirement.lineCount = 1;
     session.requirement.lines[0] = "Months   :  6";
     std::string text = written();
-    EXPECT_NE(text.find("Nparms   :    0\nMonths   :  6\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(testing::written("Nparms   :    0\nMonths   :  6\n")), std::string::npos)
+        << text;
     EXPECT_EQ(text.find("Parameter:"), std::string::npos);
 }
 
@@ -150,7 +151,7 @@ TEST_F(RequirementWriter, WritesEveryRealLevelInPositionOrderWhereverTheMarkersS
         session.parameters.count = 1;
         set_slot(0, "SNR", c.levels, colours);
         std::string text = written();
-        EXPECT_NE(text.find("\n" + c.line + "\n"), std::string::npos) << text;
+        EXPECT_NE(text.find(testing::written("\n" + c.line + "\n")), std::string::npos) << text;
     }
 }
 
@@ -220,10 +221,10 @@ TEST_F(RequirementWriter, AnOldFormFileComesBackInTheNewFormWithTheSameSettings)
     ASSERT_FALSE(WRITMAIN(plot_records(session)));
     std::string text = read_file(file_path());
     EXPECT_EQ(text.substr(0, text.find("Nparms")),
-              lines({"Model    :MIRVEN",
-                     "Colors   :GREEN    :BLACK    :Ignore   :red      :RED      :Shading, no "
-                     "contours",
-                     "Cities   :RECEIVE.EUR "}));
+              testing::written(lines({"Model    :MIRVEN",
+                                      "Colors   :GREEN    :BLACK    :Ignore   :red      :RED      "
+                                      ":Shading, no contours",
+                                      "Cities   :RECEIVE.EUR "})));
     ASSERT_FALSE(testing::read_requirement_file(session));
     EXPECT_EQ(settings_of(session), before);
 }

@@ -19,10 +19,32 @@
 #include <iterator>
 #include <string>
 
-int main(int argc, char** argv) {
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+// The program's own path, whatever name it was started by.
+std::filesystem::path own_path(const char* argv0) {
+#ifdef _WIN32
+    wchar_t buffer[MAX_PATH + 1];
+    DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH + 1);
+    if (length > 0 && length <= MAX_PATH)
+        return std::filesystem::path(std::wstring(buffer, length));
+#else
     std::error_code error;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) self = std::filesystem::absolute(argv[0]);
+    if (!error) return self;
+#endif
+    return std::filesystem::absolute(argv0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::error_code error;
+    std::filesystem::path self = own_path(argv[0]);
     std::string record_path = self.string() + ".record";
 
     std::string record = "cwd=" + std::filesystem::current_path().string() + "\n";

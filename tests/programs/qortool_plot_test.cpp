@@ -21,23 +21,15 @@ namespace {
 namespace fs = std::filesystem;
 using testing::read_file;
 using testing::TempDir;
+using testing::wait_for_record;
 
-const std::string qortool = std::string(QOR_BINARY_DIR) + "/qortool";
-const std::string fake_map_program = std::string(QOR_BINARY_DIR) + "/fake_map_program";
+const std::string qortool = testing::built_program("qortool");
 
 using ToolRun = testing::ProgramRun;
 
 ToolRun run_qortool(const TempDir& dir, std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), {qortool});
     return testing::run_program(dir, arguments);
-}
-
-std::string wait_for_record(const std::string& program) {
-    for (int i = 0; i < 1000; ++i) {
-        if (fs::exists(program + ".record")) return read_file(program + ".record");
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return "no record";
 }
 
 // The settings of a requirement file as READMAIN reads them.
@@ -72,18 +64,13 @@ class QortoolPlot : public ::testing::Test {
     void SetUp() override {
         root = dir / "hf plots";
         ASSERT_EQ(sample::write_sample_package(root), "");
-        run = root + "/RUN";
-        grid = root + "/AREADATA/SAMPLE_001/MIRV01.MG1";
-        requirement = root + "/AREADATA/SAMPLE_001/MIRV01.MIR";
+        run = testing::native(root + "/RUN");
+        grid = testing::native(root + "/AREADATA/SAMPLE_001/MIRV01.MG1");
+        requirement = testing::native(root + "/AREADATA/SAMPLE_001/MIRV01.MIR");
     }
     std::string install(const std::string& relative) {
         std::string path = root + "/" + relative;
-        fs::create_directories(fs::path(path).parent_path());
-        // The copy a previous case started may still be running: a running
-        // program cannot be overwritten, but its name can be unlinked.
-        fs::remove(path);
-        fs::copy_file(fake_map_program, path);
-        fs::remove(path + ".record");
+        testing::install_map_program(path);
         return path;
     }
 
@@ -97,7 +84,7 @@ TEST_F(QortoolPlot, StartsTheMapProgramAsThePlotMenuDoes) {
     const std::size_t second = content.find('\n') + 1;
     const std::string title = content.substr(second, content.find('\n', second) - second);
     const std::string zonegrfx =
-        padded("SAMPLE_001\\MIRV01.MG1", 30) + "\n" + padded(title, 75) + "\n";
+        testing::written(padded("SAMPLE_001\\MIRV01.MG1", 30) + "\n" + padded(title, 75) + "\n");
     struct Case {
         std::vector<std::string> options;
         std::string program;
@@ -115,7 +102,8 @@ TEST_F(QortoolPlot, StartsTheMapProgramAsThePlotMenuDoes) {
              " AREADATA zonegrfx.dat p",
          "argc=4\narg=" + run + "\narg=AREADATA\narg=zonegrfx.dat\narg=p\n"},
         {{"--dos"},
-         "bin/terradox",
+         // Outside Windows the package's programs may come without ".exe".
+         testing::on_windows ? "bin/terradox.exe" : "bin/terradox",
          package_root + "bin\\terradox.exe zonegrfx.dat",
          "argc=1\narg=zonegrfx.dat\n"},
     };
@@ -128,8 +116,9 @@ TEST_F(QortoolPlot, StartsTheMapProgramAsThePlotMenuDoes) {
         ToolRun result = run_qortool(dir, arguments);
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out, c.commandLine + "\n");
-        EXPECT_EQ(wait_for_record(program), "cwd=" + fs::canonical(run).string() + "\n" +
-                                                c.arguments + "zonegrfx.dat=107\n" + zonegrfx);
+        EXPECT_EQ(wait_for_record(program),
+                  "cwd=" + fs::canonical(run).string() + "\n" + c.arguments +
+                      "zonegrfx.dat=" + std::to_string(zonegrfx.size()) + "\n" + zonegrfx);
         EXPECT_EQ(requirement_settings(run, "SAMPLE_001\\MIRV01.MG1"), before);
     }
     // Plotting again leaves the file as the first plot wrote it.

@@ -9,6 +9,7 @@
 #include "app/settings_files.h"
 #include "areadata/readers.h"
 #include "catalog/catalog_creation.h"
+#include "platform/paths.h"
 #include "plotsettings/contour_colours.h"
 #include "plotsettings/summaries.h"
 #include "sample/sample_package.h"
@@ -154,10 +155,13 @@ std::string case_name(const ::testing::TestParamInfo<GridCase>& info) {
 
 INSTANTIATE_TEST_SUITE_P(EveryKindOfRun, SampleReadBackTest, ::testing::ValuesIn(cases), case_name);
 
+// The lines of a text the program wrote, each ended by the platform's line end.
 std::vector<std::string> lines_of(const std::string& text) {
     std::vector<std::string> result;
+    const std::string_view end_of_line = line_end();
     std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    for (std::size_t end; (end = text.find(end_of_line, start)) != std::string::npos;
+         start = end + end_of_line.size()) {
         result.push_back(text.substr(start, end - start));
     }
     return result;

@@ -24,6 +24,7 @@
 #include "tests/screenshots/scene_runner.h"
 #include "tests/screenshots/scenes.h"
 #include "toolkit/gui_console.h"
+#include "toolkit/help_action.h"
 
 namespace qor::screenshots {
 
@@ -125,6 +126,9 @@ int main(int argc, char** argv) {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     QApplication application(argc, argv);
+    // Help, Contents shows the program's own help window, whatever viewers the
+    // machine has: a scene pictures windows of the program only.
+    qor::set_document_opener([](const std::string&) { return false; });
 
     // Start-up makes the run directory the current one: paths are made whole first.
     const fs::path output = fs::absolute(options->output);

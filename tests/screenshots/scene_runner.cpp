@@ -6,9 +6,11 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPixmap>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -94,11 +96,11 @@ bool SceneRunner::finish() {
 }
 
 bool SceneRunner::eventFilter(QObject* watched, QEvent* event) {
-    // Every dialog window notes when it was last shown, so that it is pictured
-    // only once it has been drawn.
+    // Every window notes when it was last shown, so that it is pictured only
+    // once it has been drawn.
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
-        if (widget->isWindow() && qobject_cast<QDialog*>(widget) != nullptr) {
+        if (widget->isWindow()) {
             widget->setProperty(shown_at_property, clock_.elapsed());
         }
     }
@@ -230,6 +232,12 @@ QString SceneRunner::act(QWidget* window, const Action& action) {
             testing::choose_in_file_dialog(window, file.string());
             return {};
         }
+        case Action::Kind::type_text: {
+            auto* box = window->findChild<QLineEdit*>(action.target);
+            if (box == nullptr || !box->isEnabled()) return "it has no entry box " + action.target;
+            box->setText(action.text);
+            return {};
+        }
     }
     return {};
 }
@@ -250,9 +258,27 @@ void SceneRunner::handle_unscripted(QWidget* window) {
     });
 }
 
+namespace {
+
+// The window with its frame and title bar as the screen shows them, where a
+// window manager draws a frame; the window's own drawing elsewhere.
+QPixmap framed_picture(QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    if (frame != window->geometry()) {
+        if (QScreen* screen = window->screen()) {
+            QPixmap shown =
+                screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+            if (!shown.isNull()) return shown;
+        }
+    }
+    return window->grab();
+}
+
+}  // namespace
+
 bool SceneRunner::save_picture(QWidget* window, const QString& name) {
     const QString file = name + ".png";
-    if (!window->grab().save(folder_ + "/" + file)) return false;
+    if (!framed_picture(window).save(folder_ + "/" + file)) return false;
     if (!pictures_.contains(file)) pictures_ << file;
     return true;
 }

@@ -27,10 +27,12 @@ struct Action {
         close,        ///< closes the window as its close box does
         trigger,      ///< triggers the menu action or clicks the button named target
         choose_file,  ///< types the file target (relative to the package root) and opens it
+        type_text,    ///< replaces the text of the entry box named target with text
         highlight,    ///< highlights line row (0-based) of the list box named target, as a click
     };
     Kind kind = Kind::close;
     QString target;
+    QString text{};
     int row = 0;
 };
 
@@ -44,7 +46,11 @@ inline Action choose_file(const QString& package_file) {
     return {Action::Kind::choose_file, package_file};
 }
 inline Action highlight(const QString& list, int row) {
-    return {Action::Kind::highlight, list, row};
+    return {Action::Kind::highlight, list, {}, row};
+}
+
+inline Action type_text(const QString& name, const QString& text) {
+    return {Action::Kind::type_text, name, text};
 }
 
 struct Step {
@@ -88,6 +94,13 @@ struct Scene {
 std::vector<Scene> main_window_scenes();
 /// The messages of "Open (by file)" for files it refuses.
 std::vector<Scene> open_by_file_scenes();
+/// The program's own help window (the scenes ask no desktop viewer).
+std::vector<Scene> help_scenes();
+
+/// The settings dialogs (Title, Layers, Parameters, the contour overview and
+/// editor with its order error) at 1024 and 800 pixels.
+std::vector<Scene> settings_scenes();
+
 /// Catalog creation, the requirement and grid-file windows, and their boxes.
 std::vector<Scene> catalog_scenes();
 

@@ -13,8 +13,18 @@
 
 namespace qor::testing {
 
-/// A fresh directory below /tmp, removed with everything in it at the end.
-/// Short on purpose: the run directory field holds 50 characters.
+#ifdef _WIN32
+inline constexpr bool on_windows = true;
+#else
+inline constexpr bool on_windows = false;
+#endif
+
+/// The path with the platform's separators: on Windows each '/' becomes '\\'.
+std::string native(std::string path);
+
+/// A fresh directory below /tmp (the user's temporary folder on Windows),
+/// removed with everything in it at the end. Short on purpose: the run
+/// directory field holds 50 characters.
 class TempDir {
   public:
     TempDir();
@@ -22,10 +32,11 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    /// The native path, without a trailing slash.
+    /// The native path, without a trailing separator.
     const std::string& path() const { return path_; }
-    /// path() + "/" + relative.
-    std::string operator/(const std::string& relative) const { return path_ + "/" + relative; }
+    /// path() + "/" + relative, with the platform's separators ("a/b" becomes
+    /// "a\\b" on Windows).
+    std::string operator/(const std::string& relative) const;
 
   private:
     std::string path_;
@@ -64,8 +75,27 @@ struct ProgramRun {
 };
 
 /// Runs a program (arguments[0], a native path) in the scratch directory and
-/// waits for it; its two outputs are caught in files there.
+/// waits for it; its two outputs are caught in files there (on Windows the
+/// console's CR LF line ends read as "\n").
 ProgramRun run_program(const TempDir& scratch, const std::vector<std::string>& arguments);
+
+/// Removes a file or a directory with everything in it. On Windows a program
+/// that is still ending keeps its file from being removed: the removal is
+/// tried again for up to five seconds.
+void remove_when_free(const std::string& path);
+
+/// Installs the stand-in map program at path (creating its directory) in
+/// place of any earlier copy, which may still be running, and of its record.
+void install_map_program(const std::string& path);
+
+/// Waits up to ten seconds for the record the stand-in map program writes
+/// next to itself (program + ".record") and returns it; "no record" when none
+/// came.
+std::string wait_for_record(const std::string& program);
+
+/// The native path of a program of this build ("qortool", "fake_map_program"),
+/// with the platform's ending for programs.
+std::string built_program(const std::string& name);
 
 /// Writes a file (creating its directories); content is written byte for byte.
 void write_file(const std::string& native_path, const std::string& content);
@@ -73,10 +103,13 @@ void write_file(const std::string& native_path, const std::string& content);
 std::string read_file(const std::string& native_path);
 /// Lines joined with "\n", each line ended.
 std::string lines(std::initializer_list<std::string> text);
+/// A text as the program writes it to a file: each "\n" becomes the
+/// platform's line end (CR LF on Windows).
+std::string written(std::string_view text);
 
 /// A package laid out below dir with the settings files start-up needs:
 /// RUN/, database/colors.win (the sample package's lists) and nothing else.
-/// Returns the run directory's path.
+/// Returns the run directory's native path.
 std::string make_minimal_package(const std::string& dir);
 
 /// One entry of the DOS colour list: first name, colour number, second name.

@@ -34,9 +34,11 @@ QColor text_colour(QWidget* widget) {
     return widget->palette().color(QPalette::WindowText);
 }
 
+// Shows the window as the user gets it: laid out for the size it is shown at.
+// (A hidden window's layout may still hold the places of an earlier size.)
 void lay_out(Window* window) {
-    window->adjustSize();
-    window->layout()->activate();
+    window->show_modeless();
+    QApplication::processEvents();
 }
 
 }  // namespace
@@ -421,6 +423,7 @@ class WindowBuilderTest : public QObject {
         int step = default_tab_width * QFontMetrics(wide->font()).averageCharWidth();
         QCOMPARE((a->x() - wide->x()) % step, 0);
         QCOMPARE((c->x() - wide->x()) % step, 0);
+        window->close_window();
     }
 
     void aWindowWithMenusIsTallEnoughForItsLastLine() {
@@ -438,20 +441,96 @@ class WindowBuilderTest : public QObject {
         }
     }
 
-    void windowStylesFixTheSizeOrFillTheScreen() {
+    void windowsStayResizableWithTheirContentsInPlaceOrFillTheScreen() {
         struct Row {
             bool no_border, maximise;
-            bool fixed, maximised;
         };
-        for (Row row : {Row{false, false, false, false}, Row{true, false, true, false},
-                        Row{true, true, false, true}}) {
+        for (Row row : {Row{false, false}, Row{true, false}, Row{true, true}}) {
             WindowBuilder builder;
-            builder.style(row.no_border, row.maximise).text("content");
+            builder.style(row.no_border, row.maximise).text("content").newline().text("below");
             Window* window = builder.show_modeless();
+            QApplication::processEvents();
             QCOMPARE(window->no_border(), row.no_border);
-            QCOMPARE(window->minimumSize() == window->maximumSize(), row.fixed);
-            QCOMPARE(window->windowState().testFlag(Qt::WindowMaximized), row.maximised);
+            QCOMPARE(window->windowState().testFlag(Qt::WindowMaximized), row.maximise);
+            QVERIFY(window->maximumWidth() > window->minimumWidth());
+            QLabel* below = label_with_text(window, "below");
+            const QPoint place = below->pos();
+            window->resize(window->width() + 200, window->height() + 100);
+            QApplication::processEvents();
+            QCOMPARE(below->pos(), place);
             window->close_window();
+        }
+    }
+
+    void aWindowIsAtLeastAsWideAsItsCaptionUpToTheScreen() {
+        const std::string caption = "QOR_PLOT - HALDOR Plot Area Coverage data input - SAMPLE_001";
+        WindowBuilder builder(nullptr, "narrow");
+        builder.caption(caption).text("x").newline().centre().text("middle");
+        Window* window = builder.show_modeless();
+        QApplication::processEvents();
+        const int needed = caption_width(window->windowTitle(), window);
+        // The caption measured in any font the title bar may use is narrower.
+        QFont bold = window->font();
+        bold.setBold(true);
+        QVERIFY(needed > QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + 50);
+        QVERIFY(window->width() >= needed);
+        QVERIFY(window->minimumWidth() >= needed);
+        // A centred line is centred in the whole width.
+        QLabel* middle = label_with_text(window, "middle");
+        QVERIFY(qAbs(middle->geometry().center().x() - window->rect().center().x()) <= 1);
+        window->close_window();
+
+        QVERIFY(caption_width(QString(), nullptr) == 0);
+        QVERIFY(caption_width("A longer caption", nullptr) > caption_width("A caption", nullptr));
+        ScopedScreenMetrics small({640, 16});
+        QCOMPARE(caption_width(QString(200, 'W'), nullptr), 640);
+    }
+
+    void escapePressesTheCancelButtonOrTheOnlyOkButtonNeverAcceptOrDefault() {
+        struct Row {
+            const char* name;
+            std::vector<std::pair<const char*, ButtonKind>> buttons;
+            const char* pressed;  // "" : none, the window stays open
+        };
+        const Row rows[] = {
+            {"dialog",
+             {{"SETUP_OK", ButtonKind::default_button},
+              {"SETUP_NO", ButtonKind::normal},
+              {"SETUP_DEFAULT", ButtonKind::normal}},
+             "SETUP_NO"},
+            {"cancel by kind",
+             {{"LIST_ACCEPT", ButtonKind::default_button},
+              {"LIST_BACK", ButtonKind::cancel_button}},
+             "LIST_BACK"},
+            {"box with only OK", {{"ABOUT_OK", ButtonKind::default_button}}, "ABOUT_OK"},
+            {"no cancel",
+             {{"X_OK", ButtonKind::default_button}, {"X_DEFAULT", ButtonKind::normal}},
+             ""},
+            {"only a plain button", {{"X_DEFAULT", ButtonKind::normal}}, ""},
+            {"no button", {}, ""},
+        };
+        for (const Row& row : rows) {
+            QStringList pressed;
+            WindowBuilder builder(nullptr, row.name);
+            for (const auto& [name, kind] : row.buttons) {
+                builder.button(
+                    name, name,
+                    [&pressed, name = QString(name)] {
+                        pressed << name;
+                        return 0;
+                    },
+                    kind);
+            }
+            std::int32_t value = 3;
+            builder.newline().integer_box("value", value, 0, 9);
+            Window* window = builder.show_modeless();
+            QLineEdit* edit = window->findChild<QSpinBox*>("value")->findChild<QLineEdit*>();
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Escape);
+            const bool expected = *row.pressed != '\0';
+            QCOMPARE(pressed, expected ? QStringList{row.pressed} : QStringList{});
+            QVERIFY2(window->was_closed() == expected, row.name);
+            if (!window->was_closed()) window->close_window();
         }
     }
 
@@ -522,6 +601,7 @@ class WindowBuilderTest : public QObject {
         int left = contact->x();
         int right = window->width() - end->geometry().right() - 1;
         QVERIFY(qAbs(left - right) <= 2);
+        window->close_window();
     }
 
     void screenMetricsCanBeSetByATestAndFeedTheLargeTextTest() {

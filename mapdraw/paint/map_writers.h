@@ -1,0 +1,21 @@
+#pragma once
+// Writing maps to files: PNG at a size in pixels, SVG with vector lines,
+// bands and text, and PDF with one page per map (A4 landscape).
+
+#include <QSize>
+#include <string>
+#include <vector>
+
+#include "mapdraw/scene.h"
+
+namespace qor::map {
+
+/// Each returns "" on success, else why the file could not be written.
+std::string write_png(const MapScene& scene, QSize size, const std::string& path);
+std::string write_svg(const MapScene& scene, QSize size, const std::string& path);
+std::string write_pdf(const std::vector<MapScene>& scenes, const std::string& path);
+
+/// Writes text to a file; "" or the reason it failed.
+std::string write_text_file(const std::string& text, const std::string& path);
+
+}  // namespace qor::map
