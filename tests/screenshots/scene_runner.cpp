@@ -4,8 +4,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -32,6 +34,8 @@ constexpr qint64 step_timeout_ms = 30000;
 constexpr qint64 give_up_ms = 60000;
 
 const char* const shown_at_property = "sceneShownAt";
+
+QPixmap last_look(QWidget* window);
 
 // A menu action can be triggered when neither it nor a menu holding it is greyed.
 bool usable(const QAction* action) {
@@ -104,14 +108,14 @@ bool SceneRunner::eventFilter(QObject* watched, QEvent* event) {
             widget->setProperty(shown_at_property, clock_.elapsed());
         }
     }
-    // A passing window is pictured as it closes: the program closes it at once
-    // after its last change.
+    // A passing window is pictured as it closes, showing its last change: the
+    // program closes it at once after that.
     if (event->type() == QEvent::Hide && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         for (auto passing = passing_.begin(); widget->isWindow() && passing != passing_.end();
              ++passing) {
             if (widget->objectName() != passing->window) continue;
-            if (!save_picture(widget, passing->picture)) {
+            if (!save_picture(last_look(widget), passing->picture)) {
                 std::fprintf(stderr, "scene %s: the picture %s could not be saved\n",
                              scene_.c_str(), qPrintable(passing->picture));
                 failed_ = true;
@@ -274,11 +278,36 @@ QPixmap framed_picture(QWidget* window) {
     return window->grab();
 }
 
+// A window the program has just hidden, as it last looked: its drawing shown
+// again in a stand-in with the same caption and window flags, so that the
+// window manager frames it as it framed the window itself.
+QPixmap last_look(QWidget* window) {
+    const QPixmap content = window->grab();
+    // Over the same parent, so that the window manager keeps it on top of the
+    // main window as it kept the window itself.
+    QLabel stand_in(window->parentWidget());
+    stand_in.setWindowFlags(window->windowFlags());
+    stand_in.setWindowTitle(window->windowTitle());
+    stand_in.setPixmap(content);
+    stand_in.setFixedSize(window->size());
+    stand_in.move(window->pos());
+    stand_in.show();
+    stand_in.raise();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < settle_ms) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    return framed_picture(&stand_in);
+}
+
 }  // namespace
 
 bool SceneRunner::save_picture(QWidget* window, const QString& name) {
+    return save_picture(framed_picture(window), name);
+}
+
+bool SceneRunner::save_picture(const QPixmap& picture, const QString& name) {
     const QString file = name + ".png";
-    if (!framed_picture(window).save(folder_ + "/" + file)) return false;
+    if (!picture.save(folder_ + "/" + file)) return false;
     if (!pictures_.contains(file)) pictures_ << file;
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -48,6 +49,7 @@ class SceneRunner : public QObject {
     QString act(QWidget* window, const Action& action);
     void handle_unscripted(QWidget* window);
     bool save_picture(QWidget* window, const QString& name);
+    bool save_picture(const QPixmap& picture, const QString& name);
     /// Reports a failure of the step awaited now and ends the scene.
     void fail(const QString& what);
     void report(int step, const QString& window, const QString& what);
