@@ -41,7 +41,8 @@ std::vector<Scene> catalog_scenes() {
          .passing = {{"CREATECB", "catalog_progress"}}},
         // An 800-pixel screen with large window text: the text at 0.9.
         {.name = "catalog-requirement-window-800",
-         .steps = joined(create_and_open(), {picture_of("OPCAT_CB")}),
+         .steps =
+             joined(create_and_open(), {{"OPCAT_CB", "requirement_window_800", close_window()}}),
          .screen = ScreenMetrics{800, 24}},
         {.name = "catalog-grid-not-calculated",
          .steps = joined(create_and_open(),
