@@ -215,4 +215,18 @@ StartedProcess start_program(const std::vector<std::string>& arguments,
 
 #endif
 
+std::string own_program_path() {
+#ifdef _WIN32
+    std::wstring buffer(32768, L'\0');
+    const DWORD length =
+        GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length == 0 || length >= buffer.size()) return {};
+    return windows::narrow(std::wstring_view(buffer.data(), length));
+#else
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : self.string();
+#endif
+}
+
 }  // namespace qor

@@ -42,4 +42,8 @@ StartedProcess start_program(const std::vector<std::string>& arguments,
 /// with the backslashes before a quote doubled.
 std::string windows_command_line(const std::vector<std::string>& arguments);
 
+/// The native path of the running program, empty when the system does not
+/// tell it.
+std::string own_program_path();
+
 }  // namespace qor

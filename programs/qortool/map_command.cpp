@@ -2,8 +2,6 @@
 // into files, through the map program terrapix, without touching the
 // requirement file or the run directory's plot request.
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -21,6 +19,12 @@ namespace qor::tool {
 namespace {
 
 namespace fs = std::filesystem;
+
+#ifdef _WIN32
+constexpr const char* executable_suffix = ".exe";
+#else
+constexpr const char* executable_suffix = "";
+#endif
 
 void usage(std::FILE* out) {
     std::fputs(
@@ -52,12 +56,10 @@ int fail(const std::string& text) {
 // The map program: beside this program (a build tree or an installation that
 // keeps the programs together), else the package's own.
 std::string map_program(const PathState& paths) {
-    std::vector<char> link(4096);
-    const ssize_t length = readlink("/proc/self/exe", link.data(), link.size() - 1);
-    if (length > 0) {
+    const std::string self = own_program_path();
+    if (!self.empty()) {
         const fs::path beside =
-            fs::path(std::string(link.data(), static_cast<std::size_t>(length))).parent_path() /
-            "terrapix";
+            fs::path(self).parent_path() / (std::string("terrapix") + executable_suffix);
         std::error_code error;
         if (fs::is_regular_file(beside, error)) return beside.string();
     }

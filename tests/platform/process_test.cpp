@@ -172,5 +172,12 @@ TEST(WindowsCommandLine, QuotesOnlyWhatNeedsQuoting) {
     for (const Case& c : cases) EXPECT_EQ(windows_command_line(c.arguments), c.line);
 }
 
+TEST(OwnProgramPath, NamesThisTestProgramsFile) {
+    const std::filesystem::path self(own_program_path());
+    ASSERT_FALSE(self.empty());
+    EXPECT_TRUE(std::filesystem::is_regular_file(self)) << self.string();
+    EXPECT_EQ(self.stem().string(), "test_platform");
+}
+
 }  // namespace
 }  // namespace qor

@@ -53,7 +53,7 @@ TEST_F(QortoolSetTest, ChangesParametersLevelsAndLayersAndTheFileReadsBackWithTh
     ASSERT_EQ(done.status, 0) << done.err;
     EXPECT_EQ(done.err, "");
     EXPECT_EQ(header(),
-              testing::lines({
+              testing::written(testing::lines({
                   "Model    :HALDOR",
                   "Colors   :grey     :blue     :Ignore   :RED      :red      :Bin  B/W  shading",
                   "Cities   :RECEIVE.EUR ",
@@ -65,10 +65,10 @@ TEST_F(QortoolSetTest, ChangesParametersLevelsAndLayersAndTheFileReadsBackWithTh
                   // MUF was not plotted: its levels keep the automatic colours.
                   "Parameter:MUF      7 12    5.00 10   10.00  3   15.00  9   20.00  1   25.00 "
                   " 5   30.00 15   35.00",
-              }));
+              })));
     // The lines after the header are copied back unchanged.
     EXPECT_EQ(requirement().substr(requirement().find("Months")),
-              before.substr(before.find("Months")));
+              testing::written(before.substr(before.find("Months"))));
     EXPECT_FALSE(fs::exists(package_ / "RUN/zonegrfx.dat"));
 
     // What set prints is what show prints for the file it wrote.
@@ -84,7 +84,7 @@ TEST_F(QortoolSetTest, TheDefaultsAndAutomaticLevelsGoThroughTheirDialogRoutines
     ToolRun done = set({"--auto", "REL", "--layers-default", "--main-beam", "Blue"});
     ASSERT_EQ(done.status, 0) << done.err;
     EXPECT_EQ(header(),
-              testing::lines({
+              testing::written(testing::lines({
                   "Model    :HALDOR",
                   "Colors   :black    :blue     :Ignore   :Ignore   :blue     :Black with shading",
                   "Cities   :RECEIVE.CTY ",
@@ -92,11 +92,12 @@ TEST_F(QortoolSetTest, TheDefaultsAndAutomaticLevelsGoThroughTheirDialogRoutines
                   "Parameter:DBU      0",
                   "Parameter:SNR      3  3   10.00  9   20.00  1   30.00",
                   "Parameter:REL      0",
-              }));
+              })));
 
     done = set({"--params-default"});
     ASSERT_EQ(done.status, 0) << done.err;
-    EXPECT_NE(header().find("Nparms   :    1\nParameter:DBU      0\n"), std::string::npos)
+    EXPECT_NE(header().find(testing::written("Nparms   :    1\nParameter:DBU      0\n")),
+              std::string::npos)
         << header();
     // Slots 2 to 5 are empty: their lines are blank, all ten are printed.
     EXPECT_TRUE(done.out.ends_with(std::string(8, '\n'))) << done.out;
@@ -153,8 +154,9 @@ TEST_F(QortoolSetTest, RefusesAColourTheEditorsListDoesNotOffer) {
     EXPECT_EQ(requirement(), before);
     ToolRun accepted = set({"--colors", "SNR=-1,2"});
     EXPECT_EQ(accepted.status, 0) << accepted.err;
-    EXPECT_NE(header().find("Parameter:SNR      3  3   10.00 -1   20.00  2   30.00\n"),
-              std::string::npos)
+    EXPECT_NE(
+        header().find(testing::written("Parameter:SNR      3  3   10.00 -1   20.00  2   30.00\n")),
+        std::string::npos)
         << header();
 }
 
