@@ -60,10 +60,11 @@ fi
 
 cmake --build "$build" --target qorplot terrapix qorsample -j"$(nproc)"
 "$build/qorsample" "$build/sample" >/dev/null
-# "Plot to" starts the package's map program bin_win\terrapix.exe: the sample
-# package gets the one just built.
-mkdir -p "$build/sample/bin_win"
-ln -sfn "$PWD/$build/terrapix" "$build/sample/bin_win/terrapix"
+# "Plot to" starts the package's map programs: bin_win\terrapix.exe for a
+# window or the printer, bin\terradox.exe for the full screen (offered when
+# fonts\vgafix.fon is there too). Both are the program just built, which
+# takes its form from the name it is started under.
+scripts/install-map-programs.sh "$PWD/$build/terrapix" "$build/sample"
 # The run directory field holds 50 characters: below a deep checkout the
 # sample is reached through a short link instead.
 run_dir="$PWD/$build/sample/RUN"

@@ -6,6 +6,7 @@
 #include "mapdraw/isolines.h"
 #include "mapdraw/number_text.h"
 #include "mapdraw/palette.h"
+#include "mapdraw/scene.h"
 
 namespace qor::map {
 
@@ -102,7 +103,7 @@ void append_ring(std::string& out, const GeoLine& ring) {
 
 }  // namespace
 
-std::string bands_geojson(const PlotRequest& request, std::size_t index) {
+std::string bands_geojson(const PlotRequest& request, std::size_t index, bool safe_palette) {
     const PlottedParameter& parameter = request.parameters[index];
     std::string out = "{\"type\":\"FeatureCollection\",\"features\":[";
     if (parameter.problem.empty()) {
@@ -138,7 +139,7 @@ std::string bands_geojson(const PlotRequest& request, std::size_t index) {
             }
             out += ",\"colour\":" + std::to_string(bands[k].colour);
             out += ",\"fill\":";
-            if (const std::optional<Rgb> rgb = colour_of_code(bands[k].colour)) {
+            if (const std::optional<Rgb> rgb = band_colour(bands, k, safe_palette)) {
                 char hex[16];
                 std::snprintf(hex, sizeof hex, "\"#%02x%02x%02x\"", rgb->red, rgb->green,
                               rgb->blue);

@@ -10,7 +10,10 @@
 
 namespace qor::map {
 
-/// The FeatureCollection of the bands of request.parameters[parameter].
-std::string bands_geojson(const PlotRequest& request, std::size_t parameter);
+/// The FeatureCollection of the bands of request.parameters[parameter]; with
+/// safe_palette, each band's fill is its colour in the colour-blind-safe
+/// palette.
+std::string bands_geojson(const PlotRequest& request, std::size_t parameter,
+                          bool safe_palette = false);
 
 }  // namespace qor::map

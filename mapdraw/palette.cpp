@@ -1,6 +1,7 @@
 #include "mapdraw/palette.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace qor::map {
 
@@ -28,6 +29,20 @@ constexpr std::array<Rgb, 16> table{{
     {255, 255, 255},  // F white
 }};
 
+// Viridis at nine even steps from 0 to 1; the colours between are
+// interpolated.
+constexpr std::array<Rgb, 9> viridis{{
+    {68, 1, 84},
+    {71, 44, 122},
+    {59, 81, 139},
+    {44, 113, 142},
+    {33, 144, 141},
+    {39, 173, 129},
+    {92, 200, 99},
+    {170, 220, 50},
+    {253, 231, 37},
+}};
+
 }  // namespace
 
 std::optional<Rgb> colour_of_code(int code) {
@@ -42,6 +57,23 @@ Rgb grey_step(int band, int count) {
     const int value = 210 - (std::clamp(band, 0, steps) * 165) / steps;
     const auto grey = static_cast<std::uint8_t>(value);
     return {grey, grey, grey};
+}
+
+Rgb safe_step(int band, int count) {
+    // The ends of the palette stay a little inside its range: the darkest
+    // violet would hide black contour lines, and the palest yellow is close
+    // to the ground of "no value".
+    const int steps = std::max(count - 1, 1);
+    const double t = 0.04 + 0.92 * std::clamp(band, 0, steps) / steps;
+    const double at = t * static_cast<double>(viridis.size() - 1);
+    const auto low = static_cast<std::size_t>(at);
+    const std::size_t high = std::min(low + 1, viridis.size() - 1);
+    const double f = at - static_cast<double>(low);
+    auto mix = [f](std::uint8_t a, std::uint8_t b) {
+        return static_cast<std::uint8_t>(std::lround(a + (b - a) * f));
+    };
+    return {mix(viridis[low].red, viridis[high].red), mix(viridis[low].green, viridis[high].green),
+            mix(viridis[low].blue, viridis[high].blue)};
 }
 
 }  // namespace qor::map

@@ -24,4 +24,11 @@ std::optional<Rgb> colour_of_code(int code);
 /// lowest band, dark for the highest.
 Rgb grey_step(int band, int count);
 
+/// The colour of band index band (0 lowest) out of count bands in the
+/// colour-blind-safe palette (viridis): dark blue for the lowest band through
+/// green to yellow for the highest, told apart by lightness alone as well as
+/// by hue, so readers with any kind of colour blindness (and a grey copy)
+/// still see the order of the bands.
+Rgb safe_step(int band, int count);
+
 }  // namespace qor::map

@@ -217,45 +217,23 @@ int band_of(const std::vector<Band>& bands, float value) {
     return bands.empty() ? -1 : 0;
 }
 
-std::optional<PlotRequest> read_plot(const std::string& run_directory, const std::string& data_root,
-                                     const std::string& grid_name, const std::string& title,
-                                     std::string& error) {
-    // The records the front end's readers fill, each held here for the one
-    // map; the map program has no session of windows.
-    ErrorConsole console;
-    PathState paths;
-    ColorTables tables;
+// The front end's records that every grid file of a run is read against.
+struct RunRecords {
+    PathState paths;  // FileName: the grid file first asked for
     ContourSettings contours;
-    PrinterPlacement printer;
-    GridFile grid_file;
-    LayerSettings layer_settings;
     ParameterSelection selection;
-    RequirementFile requirement;
-    PlotParameterTable plot_parameters;
-    PlotRequest request;
+};
 
-    request.run_directory = command_line_path(run_directory);
-    while (request.run_directory.size() > 1 && request.run_directory.back() == '\\') {
-        request.run_directory.pop_back();
-    }
-    if (request.run_directory.size() > static_cast<std::size_t>(Text<50>::width)) {
-        error = "the run directory " + request.run_directory + " is longer than 50 characters";
-        return std::nullopt;
-    }
-    paths.RunDir = request.run_directory;
-    request.data_root = upper(data_root);
-    if (request.data_root != "AREADATA" && request.data_root != "AREA_INV") {
-        error = "the data root must be AREADATA or AREA_INV, not " + data_root;
-        return std::nullopt;
-    }
-    paths.DataDir = request.data_root;
-    request.inverse = request.data_root == "AREA_INV";
+namespace {
 
+// The grid file's name, the prediction program its suffix names and its
+// hour position.
+bool take_grid_name(const std::string& grid_name, PathState& paths, PlotRequest& request,
+                    std::string& error) {
     request.grid_name = trimmed(grid_name);
-    request.title = std::string(trim_right(title));
     if (request.grid_name.size() > static_cast<std::size_t>(Text<30>::width)) {
         error = "the grid file name " + request.grid_name + " is longer than 30 characters";
-        return std::nullopt;
+        return false;
     }
     paths.FileName = request.grid_name;
     // The prediction program from the grid file's suffix, until the
@@ -278,128 +256,57 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
         default:
             error = "the grid file " + request.grid_name +
                     " has no suffix of a prediction program (.HG?, .MG?, .TG?, .PG?)";
-            return std::nullopt;
+            return false;
     }
     const char digit = dot > 0 && dot + 3 <= 30 ? paths.FileName.at1(dot + 3) : ' ';
     request.hour_position = digit >= '1' && digit <= '9' ? digit - '0' : 0;
+    return true;
+}
+
+// READGRID, and when it fails the likeliest reason spelled out.
+bool read_grid_header(const PathState& paths, GridFile& grid_file, std::string& error) {
+    std::optional<Message> failure = READGRID(paths, grid_file);
+    if (!failure) return true;
+    error = message_text(*failure);
+    // A file that ends early is the likeliest READ error: say so.
+    LineReader file;
+    std::string_view line;
+    long lines = 0;
+    if (file.open(grid_path(paths))) {
+        while (file.next(line)) ++lines;
+    }
+    const long expected = static_cast<long>(grid_file.columns) * grid_file.rows;
+    if (lines >= 3 && lines - 3 < expected) {
+        error += " (it holds " + std::to_string(lines - 3) + " of its " + std::to_string(expected) +
+                 " point records)";
+    }
+    return false;
+}
+
+// What the run's grid files share: the requirement file and the settings
+// files, read once.
+bool read_shared(PathState& paths, RunRecords& records, RunSnapshot& run, std::string& error) {
+    ErrorConsole console;
+    ColorTables tables;
+    PrinterPlacement printer;
+    LayerSettings layer_settings;
+    RequirementFile requirement;
+    PlotRequest& request = run.shared;
 
     DOSCOLR(paths, tables, console);
-    COLORDEF(paths, contours);
+    COLORDEF(paths, records.contours);
     PRINTER_SETUP_READ(paths, printer);
     request.border = printer.border;
     request.print_scale = printer.scale;
     request.x_offset = printer.xOffset;
     request.y_offset = printer.yOffset;
 
-    if (std::optional<Message> failure = READGRID(paths, grid_file)) {
+    if (std::optional<Message> failure = READMAIN(paths, tables, layer_settings, records.selection,
+                                                  records.contours, requirement)) {
         error = message_text(*failure);
-        // A file that ends early is the likeliest READ error: say so.
-        LineReader file;
-        std::string_view line;
-        long lines = 0;
-        if (file.open(grid_path(paths))) {
-            while (file.next(line)) ++lines;
-        }
-        const long expected = static_cast<long>(grid_file.columns) * grid_file.rows;
-        if (lines >= 3 && lines - 3 < expected) {
-            error += " (it holds " + std::to_string(lines - 3) + " of its " +
-                     std::to_string(expected) + " point records)";
-        }
-        return std::nullopt;
+        return false;
     }
-    if (std::optional<Message> failure =
-            READMAIN(paths, tables, layer_settings, selection, contours, requirement)) {
-        error = message_text(*failure);
-        return std::nullopt;
-    }
-    if (std::optional<Message> failure = READGPH(paths, grid_file, plot_parameters)) {
-        error = message_text(*failure);
-        return std::nullopt;
-    }
-    const GridFile& grid = grid_file;
     request.model = std::string(paths.Model.trimmed());
-    request.model_version = std::string(grid.modelVersion.trimmed());
-    if (request.title.empty()) request.title = std::string(grid.title.trimmed());
-    request.columns = grid.columns;
-    request.rows = grid.rows;
-    if (grid.columns < 2 || grid.rows < 2) {
-        error = "the grid file " + request.grid_name + " holds " + std::to_string(grid.columns) +
-                " x " + std::to_string(grid.rows) + " points; a map needs at least 2 x 2";
-        return std::nullopt;
-    }
-    for (std::int32_t k = 0; k < grid.parameterCount; ++k) {
-        Text<6> name = grid.parameterNames[static_cast<std::size_t>(k)];
-        int length = 6;
-        RBLANKC(name, length);
-        request.field_names.push_back(std::string(name.trimmed()));
-    }
-
-    // The parameters to plot, with their levels and colours.
-    const std::string root = package_root(paths);
-    const std::string gph_path =
-        root + "DATABASE\\" + std::string(paths.Model.sub(1, 3)) + "PLT.GPH";
-    for (std::int32_t j = 0; j < selection.count && j < 5; ++j) {
-        const auto slot = static_cast<std::size_t>(j);
-        PlottedParameter parameter;
-        parameter.slot = j + 1;
-        Text<6> name = selection.names[slot];
-        parameter.name = std::string(name.trimmed());
-        std::string lookup = parameter.name;
-        parameter.field = field_of(request.field_names, lookup);
-        if (parameter.field < 0 && is_angle_alias(lookup)) {
-            lookup = "ANGLE";
-            parameter.field = field_of(request.field_names, lookup);
-        }
-        Text<6> entry_name(lookup);
-        const PlotParameterEntry* entry = find_plot_parameter(plot_parameters, entry_name);
-        if (entry != nullptr) {
-            parameter.description = trimmed(entry->line.sub(7, 70));
-            parameter.scale = entry->scale;
-            parameter.units = units_of(gph_path, lookup);
-        }
-        const std::int32_t count = contours.levelCount[slot];
-        LevelArray levels{};
-        ColourArray colours{};
-        if (parameter.field < 0) {
-            parameter.problem = "the grid file has no parameter " + parameter.name;
-        } else if (count == 0) {
-            parameter.automatic = true;
-            if (entry == nullptr) {
-                parameter.problem = parameter.name + " is not in the plot parameter file " +
-                                    native_path(gph_path) + ", so it has no automatic levels";
-            } else {
-                std::int32_t automatic_count = 0;
-                AUTOCON(plot_parameters, contours.defaultColors, console, entry_name,
-                        automatic_count, levels, colours);
-                for (std::size_t i = 0; i < 7; ++i) {
-                    if (levels[i] == empty_level) continue;
-                    parameter.levels.push_back(levels[i]);
-                    parameter.colours.push_back(colours[i]);
-                }
-            }
-        } else {
-            // Defined levels are used sorted, as the summary shows them; each
-            // colour stays with its position.
-            levels = contours.levels[slot];
-            colours = contours.colors[slot];
-            const std::int32_t used = std::min(count, 10);
-            SORTX(used, levels.data());
-            for (std::size_t i = 0; i < static_cast<std::size_t>(used); ++i) {
-                if (levels[i] == empty_level) continue;
-                parameter.levels.push_back(levels[i]);
-                parameter.colours.push_back(colours[i]);
-            }
-            if (entry == nullptr) {
-                request.notes.push_back(parameter.name +
-                                        " is not in the plot parameter file: drawn unscaled");
-            }
-        }
-        if (parameter.problem.empty() && parameter.levels.empty()) {
-            parameter.problem = "no contour levels for " + parameter.name;
-        }
-        parameter.bands = bands_from_levels(parameter.levels, parameter.colours);
-        request.parameters.push_back(std::move(parameter));
-    }
 
     // Layers.
     const std::array<Text<6>, 6>& layers = layer_settings.colors;
@@ -452,20 +359,14 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
         break;
     }
     const std::vector<int> hours = nine_integers(kept_line(requirement, "Hours    :"));
-    if (request.hour_position >= 1 &&
-        static_cast<std::size_t>(request.hour_position) <= hours.size()) {
-        const int hour = hours[static_cast<std::size_t>(request.hour_position - 1)];
-        if (hour >= 1 && hour <= 24) request.hour_ut = hour;
-    }
     const std::vector<int> months = nine_integers(kept_line(requirement, "Months   :"));
-    for (std::size_t k = 0; k < months.size(); ++k) {
-        const bool ours = static_cast<int>(k) + 1 == request.hour_position;
-        if (months[k] >= 1 && months[k] <= 12 && (ours || request.month == 0)) {
-            request.month = months[k];
-        }
+    for (std::size_t k = 0; k < 9; ++k) {
+        if (k < hours.size() && hours[k] >= 1 && hours[k] <= 24) run.hours[k] = hours[k];
+        if (k < months.size() && months[k] >= 1 && months[k] <= 12) run.months[k] = months[k];
     }
 
     // Cities.
+    const std::string root = package_root(paths);
     if (request.city_colour >= 0) {
         const std::string city_path = root + "USERDB\\" + request.city_file;
         LineReader file;
@@ -501,12 +402,120 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
             }
         }
     }
+    return true;
+}
+
+// One grid file drawn with the run's settings: the plotted parameters with
+// their levels, the grid's points and values. request holds the shared part
+// and the grid's name already.
+bool read_grid(const RunRecords& records, const RunSnapshot& run, const PathState& paths,
+               const GridFile& grid, const PlotParameterTable& plot_parameters,
+               PlotRequest& request, std::string& error) {
+    ErrorConsole console;
+    request.model_version = std::string(grid.modelVersion.trimmed());
+    if (request.title.empty()) request.title = std::string(grid.title.trimmed());
+    request.columns = grid.columns;
+    request.rows = grid.rows;
+    if (grid.columns < 2 || grid.rows < 2) {
+        error = "the grid file " + request.grid_name + " holds " + std::to_string(grid.columns) +
+                " x " + std::to_string(grid.rows) + " points; a map needs at least 2 x 2";
+        return false;
+    }
+    for (std::int32_t k = 0; k < grid.parameterCount; ++k) {
+        Text<6> name = grid.parameterNames[static_cast<std::size_t>(k)];
+        int length = 6;
+        RBLANKC(name, length);
+        request.field_names.push_back(std::string(name.trimmed()));
+    }
+    if (request.hour_position >= 1) {
+        const auto position = static_cast<std::size_t>(request.hour_position - 1);
+        request.hour_ut = run.hours[position];
+        request.month = run.months[position];
+    }
+    if (request.month == 0) {
+        for (const int month : run.months) {
+            if (month != 0) {
+                request.month = month;
+                break;
+            }
+        }
+    }
+
+    // The parameters to plot, with their levels and colours.
+    const ParameterSelection& selection = records.selection;
+    const ContourSettings& contours = records.contours;
+    const bool mode_text = grid.parameterNames[1] == "  MODE";
+    const std::string gph_path =
+        package_root(paths) + "DATABASE\\" + std::string(paths.Model.sub(1, 3)) + "PLT.GPH";
+    for (std::int32_t j = 0; j < selection.count && j < 5; ++j) {
+        const auto slot = static_cast<std::size_t>(j);
+        PlottedParameter parameter;
+        parameter.slot = j + 1;
+        Text<6> name = selection.names[slot];
+        parameter.name = std::string(name.trimmed());
+        std::string lookup = parameter.name;
+        parameter.field = field_of(request.field_names, lookup);
+        if (parameter.field < 0 && is_angle_alias(lookup)) {
+            lookup = "ANGLE";
+            parameter.field = field_of(request.field_names, lookup);
+        }
+        parameter.discrete = parameter.field == 1 && mode_text;
+        Text<6> entry_name(lookup);
+        const PlotParameterEntry* entry = find_plot_parameter(plot_parameters, entry_name);
+        if (entry != nullptr) {
+            parameter.description = trimmed(entry->line.sub(7, 70));
+            parameter.scale = entry->scale;
+            parameter.units = units_of(gph_path, lookup);
+        }
+        const std::int32_t count = contours.levelCount[slot];
+        LevelArray levels{};
+        ColourArray colours{};
+        if (parameter.field < 0) {
+            parameter.problem = "the grid file has no parameter " + parameter.name;
+        } else if (count == 0) {
+            parameter.automatic = true;
+            if (entry == nullptr) {
+                parameter.problem = parameter.name + " is not in the plot parameter file " +
+                                    native_path(gph_path) + ", so it has no automatic levels";
+            } else {
+                std::int32_t automatic_count = 0;
+                AUTOCON(plot_parameters, contours.defaultColors, console, entry_name,
+                        automatic_count, levels, colours);
+                for (std::size_t i = 0; i < 7; ++i) {
+                    if (levels[i] == empty_level) continue;
+                    parameter.levels.push_back(levels[i]);
+                    parameter.colours.push_back(colours[i]);
+                }
+            }
+        } else {
+            // Defined levels are used sorted, as the summary shows them; each
+            // colour stays with its position.
+            levels = contours.levels[slot];
+            colours = contours.colors[slot];
+            const std::int32_t used = std::min(count, 10);
+            SORTX(used, levels.data());
+            for (std::size_t i = 0; i < static_cast<std::size_t>(used); ++i) {
+                if (levels[i] == empty_level) continue;
+                parameter.levels.push_back(levels[i]);
+                parameter.colours.push_back(colours[i]);
+            }
+            if (entry == nullptr) {
+                request.notes.push_back(parameter.name +
+                                        " is not in the plot parameter file: drawn unscaled");
+            }
+        }
+        if (parameter.problem.empty() && parameter.levels.empty()) {
+            parameter.problem = "no contour levels for " + parameter.name;
+        }
+        parameter.bands = bands_from_levels(parameter.levels, parameter.colours);
+        request.parameters.push_back(std::move(parameter));
+    }
 
     // The grid's points and the plotted values, in one more pass.
     LineReader file;
     if (!file.open(grid_path(paths))) {
         error = "OPEN error on file=" + request.grid_name;
-        return std::nullopt;
+        return false;
     }
     std::string_view line;
     for (int k = 0; k < 3; ++k) file.next(line);
@@ -514,12 +523,11 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
         static_cast<std::size_t>(grid.columns) * static_cast<std::size_t>(grid.rows);
     request.nodes.resize(points);
     request.values.assign(request.parameters.size(), std::vector<float>(points, no_value));
-    const bool mode_text = grid.parameterNames[1] == "  MODE";
     for (std::size_t n = 0; n < points; ++n) {
         if (!file.next(line)) {
             error = "the grid file " + request.grid_name + " ends after " + std::to_string(n) +
                     " of its " + std::to_string(points) + " points";
-            return std::nullopt;
+            return false;
         }
         const std::string_view head = line.substr(0, std::min<std::size_t>(16, line.size()));
         double lat = 0, lon = 0;
@@ -528,7 +536,7 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
             error = "the grid file " + request.grid_name + " has no latitude and longitude in " +
                     "columns 1-16 of point " + std::to_string(n + 1) + " (line " +
                     std::to_string(n + 4) + ")";
-            return std::nullopt;
+            return false;
         }
         // Longitudes run on across 180: each point is taken within half a turn
         // of the one before it in its row, and a row's first point of the one
@@ -549,7 +557,7 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
                 first < line.size()
                     ? line.substr(first, std::min<std::size_t>(6, line.size() - first))
                     : std::string_view();
-            if (parameter.field == 1 && mode_text) {
+            if (parameter.discrete) {
                 request.values[p][n] = hops_of(field);
                 continue;
             }
@@ -562,6 +570,85 @@ std::optional<PlotRequest> read_plot(const std::string& run_directory, const std
             }
             request.values[p][n] = value * parameter.scale;
         }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<PlotRequest> read_plot(const std::string& run_directory, const std::string& data_root,
+                                     const std::string& grid_name, const std::string& title,
+                                     std::string& error, RunSnapshot* snapshot) {
+    // The records the front end's readers fill, each held here for the one
+    // run; the map program has no session of windows.
+    auto records = std::make_shared<RunRecords>();
+    PathState& paths = records->paths;
+    RunSnapshot run;
+    PlotRequest& shared = run.shared;
+
+    shared.run_directory = command_line_path(run_directory);
+    while (shared.run_directory.size() > 1 && shared.run_directory.back() == '\\') {
+        shared.run_directory.pop_back();
+    }
+    if (shared.run_directory.size() > static_cast<std::size_t>(Text<50>::width)) {
+        error = "the run directory " + shared.run_directory + " is longer than 50 characters";
+        return std::nullopt;
+    }
+    paths.RunDir = shared.run_directory;
+    shared.data_root = upper(data_root);
+    if (shared.data_root != "AREADATA" && shared.data_root != "AREA_INV") {
+        error = "the data root must be AREADATA or AREA_INV, not " + data_root;
+        return std::nullopt;
+    }
+    paths.DataDir = shared.data_root;
+    shared.inverse = shared.data_root == "AREA_INV";
+
+    PlotRequest request;
+    if (!take_grid_name(grid_name, paths, request, error)) return std::nullopt;
+    GridFile grid_file;
+    PlotParameterTable plot_parameters;
+    if (!read_grid_header(paths, grid_file, error)) return std::nullopt;
+    if (!read_shared(paths, *records, run, error)) return std::nullopt;
+    if (std::optional<Message> failure = READGPH(paths, grid_file, plot_parameters)) {
+        error = message_text(*failure);
+        return std::nullopt;
+    }
+    const std::string name = request.grid_name;
+    const int position = request.hour_position;
+    request = shared;
+    request.grid_name = name;
+    request.hour_position = position;
+    request.title = std::string(trim_right(title));
+    if (!read_grid(*records, run, paths, grid_file, plot_parameters, request, error)) {
+        return std::nullopt;
+    }
+    if (snapshot != nullptr) {
+        run.records = std::move(records);
+        *snapshot = std::move(run);
+    }
+    return request;
+}
+
+std::optional<PlotRequest> read_hour(const RunSnapshot& snapshot, const std::string& grid_name,
+                                     const std::string& title, std::string& error) {
+    if (!snapshot.records) {
+        error = "no run has been read";
+        return std::nullopt;
+    }
+    PathState paths = snapshot.records->paths;
+    PlotRequest request = snapshot.shared;
+    if (!take_grid_name(grid_name, paths, request, error)) return std::nullopt;
+    request.title = std::string(trim_right(title));
+    GridFile grid_file;
+    PlotParameterTable plot_parameters;
+    if (!read_grid_header(paths, grid_file, error)) return std::nullopt;
+    if (std::optional<Message> failure = READGPH(paths, grid_file, plot_parameters)) {
+        error = message_text(*failure);
+        return std::nullopt;
+    }
+    if (!read_grid(*snapshot.records, snapshot, paths, grid_file, plot_parameters, request,
+                   error)) {
+        return std::nullopt;
     }
     return request;
 }
@@ -592,10 +679,11 @@ std::optional<RequestFile> read_request_file(const std::string& run_directory,
 
 std::optional<PlotRequest> read_plot_request(const std::string& run_directory,
                                              const std::string& data_root,
-                                             const std::string& request_file, std::string& error) {
+                                             const std::string& request_file, std::string& error,
+                                             RunSnapshot* snapshot) {
     std::optional<RequestFile> request = read_request_file(run_directory, request_file, error);
     if (!request) return std::nullopt;
-    return read_plot(run_directory, data_root, request->grid_name, request->title, error);
+    return read_plot(run_directory, data_root, request->grid_name, request->title, error, snapshot);
 }
 
 }  // namespace qor::map

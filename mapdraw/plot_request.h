@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,6 +52,7 @@ struct PlottedParameter {
     std::vector<int> colours;   ///< colour of each level position in use
     std::vector<Band> bands;    ///< from lowest to highest
     std::string problem;        ///< why it cannot be drawn ("" when it can)
+    bool discrete = false;      ///< whole numbers only (the hops of MODE): never interpolated
 };
 
 struct City {
@@ -129,19 +131,41 @@ struct RequestFile {
 std::optional<RequestFile> read_request_file(const std::string& run_directory,
                                              const std::string& request_file, std::string& error);
 
+/// The front end's records of a run as its readers filled them (requirement
+/// file, colour files, print_a.ini), kept for the run's other grid files.
+struct RunRecords;
+
+/// What every grid file of a run shares, read once, with the first of them:
+/// the requirement file's settings, the colour and settings files, the city
+/// file and the zone file. The run's other hours are read against it, so a
+/// later "Plot to" that rewrites the requirement file changes none of them.
+struct RunSnapshot {
+    std::shared_ptr<const RunRecords> records;
+    PlotRequest shared;           ///< a request without its grid: layers, station, cities, zones
+    std::array<int, 9> hours{};   ///< the Hours line: UT 1 to 24 per hour position; 0 where none
+    std::array<int, 9> months{};  ///< the Months line, the same way
+};
+
 /// Reads everything one map of a grid file needs: the grid file grid_name
 /// below the data root (AREADATA or AREA_INV) of the package whose run
-/// directory is given (a native path), with the title to show. The hours of
-/// a run are drawn by reading each of its grid files so. Nothing and a
-/// message for the user when the map cannot be drawn at all.
+/// directory is given (a native path), with the title to show. Nothing and a
+/// message for the user when the map cannot be drawn at all. With snapshot
+/// given, it also keeps what the run's other grid files share.
 std::optional<PlotRequest> read_plot(const std::string& run_directory, const std::string& data_root,
                                      const std::string& grid_name, const std::string& title,
-                                     std::string& error);
+                                     std::string& error, RunSnapshot* snapshot = nullptr);
+
+/// Another grid file of the run (sub-directory\name below the same data
+/// root), drawn with the snapshot's settings; its own title when title is
+/// empty.
+std::optional<PlotRequest> read_hour(const RunSnapshot& snapshot, const std::string& grid_name,
+                                     const std::string& title, std::string& error);
 
 /// Both: the request file (the map program's third argument), then its grid.
 std::optional<PlotRequest> read_plot_request(const std::string& run_directory,
                                              const std::string& data_root,
-                                             const std::string& request_file, std::string& error);
+                                             const std::string& request_file, std::string& error,
+                                             RunSnapshot* snapshot = nullptr);
 
 /// The bands of a parameter from its levels and colours: colour 1 below the
 /// first level, colour j from level j-1 up to level j; values at or above the

@@ -108,6 +108,19 @@ std::optional<GeoPoint> Projection::inverse(MapPoint point) const {
 
 // --------------------------------------------------------- MapProjection --
 
+bool Frame::contains(MapPoint p) const {
+    if (std::isnan(p.x) || std::isnan(p.y)) return false;
+    switch (shape) {
+        case FrameShape::rectangle:
+            return p.x >= west && p.x <= east && p.y >= south && p.y <= north;
+        case FrameShape::disc:
+            return std::hypot(p.x, p.y) <= radius;
+        case FrameShape::outline:
+            return ring_contains(outline, p);
+    }
+    return false;
+}
+
 std::string projection_name(int code) {
     switch (code) {
         case 0:

@@ -39,6 +39,8 @@ struct Frame {
     MapLine outline;    ///< the frame's edge as a closed ring (counter-clockwise)
     double width() const { return east - west; }
     double height() const { return north - south; }
+    /// True when the point lies on the map (inside the frame or on its edge).
+    bool contains(MapPoint point) const;
 };
 
 /// One projection through PROJ, from degrees to metres.

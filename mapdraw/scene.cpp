@@ -53,20 +53,6 @@ std::vector<GeoLine> as_lines(const std::vector<ContourRing>& rings) {
     return lines;
 }
 
-bool inside_frame(const Frame& frame, MapPoint p) {
-    if (std::isnan(p.x)) return false;
-    switch (frame.shape) {
-        case FrameShape::rectangle:
-            return p.x >= frame.west && p.x <= frame.east && p.y >= frame.south &&
-                   p.y <= frame.north;
-        case FrameShape::disc:
-            return std::hypot(p.x, p.y) <= frame.radius;
-        case FrameShape::outline:
-            return ring_contains(frame.outline, p);
-    }
-    return false;
-}
-
 // The corners of the cells of bin shading: each grid point's cell reaches
 // half way to its neighbours; at the grid's edge half a step outwards.
 GeoPoint cell_corner(const FieldGrid& grid, int column, int row) {
@@ -97,6 +83,13 @@ GeoPoint cell_corner(const FieldGrid& grid, int column, int row) {
 }
 
 }  // namespace
+
+std::optional<Rgb> band_colour(const std::vector<Band>& bands, std::size_t band,
+                               bool safe_palette) {
+    const std::optional<Rgb> own = colour_of_code(bands[band].colour);
+    if (!own || !safe_palette) return own;
+    return safe_step(static_cast<int>(band), static_cast<int>(bands.size()));
+}
 
 std::string level_text(float level) {
     const double value = level;
@@ -223,7 +216,7 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
             // area's edge only that one edge is drawn, in the band that is
             // there, and no band beneath it shows through.
             for (std::size_t k = 0; k < bands.size(); ++k) {
-                const std::optional<Rgb> colour = colour_of_code(bands[k].colour);
+                const std::optional<Rgb> colour = band_colour(bands, k, options.safe_palette);
                 if (k == 0 && !colour) continue;
                 SceneFill fill;
                 fill.colour = colour.value_or(white);
@@ -264,7 +257,7 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
                 fills[k].overlapping = true;
                 fills[k].colour =
                     grey ? grey_step(static_cast<int>(k), static_cast<int>(bands.size()))
-                         : code_colour(bands[k].colour, white);
+                         : band_colour(bands, k, options.safe_palette).value_or(white);
             }
             for (int row = 0; row < grid.rows; ++row) {
                 int column = 0;
@@ -326,7 +319,7 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
                 if (grey) {
                     entry.colour = grey_step(static_cast<int>(k), static_cast<int>(bands.size()));
                 } else {
-                    entry.colour = colour_of_code(bands[k].colour);
+                    entry.colour = band_colour(bands, k, options.safe_palette);
                 }
             }
             const Band& band = bands[k];
@@ -495,7 +488,7 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
                                                             ? 0.0
                                                             : projection.central_longitude()),
                          zone.label.lat});
-                    if (inside_frame(frame, at)) {
+                    if (frame.contains(at)) {
                         scene.texts.push_back({at, std::to_string(zone.zone), zones.colour, 11,
                                                Anchor::centre, true});
                     }
@@ -589,7 +582,7 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
                 : wrap_longitude(request.station.lon, projection.central_longitude()),
             request.station.lat};
         const MapPoint at = projection.forward(station);
-        if (inside_frame(frame, at)) {
+        if (frame.contains(at)) {
             scene.markers.push_back({at, MarkerKind::station, colour, 5.5});
             scene.texts.push_back({at, request.station_name, colour, 11, Anchor::right, true});
         }
@@ -608,7 +601,7 @@ MapScene build_scene(const PlotRequest& request, std::size_t parameter_index,
                     : wrap_longitude(city.location.lon, projection.central_longitude()),
                 city.location.lat};
             const MapPoint at = projection.forward(place);
-            if (!inside_frame(frame, at)) continue;
+            if (!frame.contains(at)) continue;
             scene.markers.push_back(
                 {at, MarkerKind::dot, colour, request.large_city_names ? 2.6 : 2.0});
             scene.texts.push_back({at, city.name, colour, request.large_city_names ? 10.5 : 8.5,

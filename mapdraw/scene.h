@@ -115,7 +115,15 @@ struct MapScene {
 /// What to draw besides the request's own layers.
 struct SceneOptions {
     bool terminator = false;
+    /// Bands in the colour-blind-safe palette, in their order, instead of
+    /// the colours of their codes (bands left unshaded stay so).
+    bool safe_palette = false;
+    bool operator==(const SceneOptions&) const = default;
 };
+
+/// The colour a band is shaded in: its code's colour, or with the safe
+/// palette its step of it; nothing when the band is not shaded.
+std::optional<Rgb> band_colour(const std::vector<Band>& bands, std::size_t band, bool safe_palette);
 
 /// Builds the scene of one plotted parameter (index into request.parameters;
 /// with no parameters, the map without bands). world may be null (no

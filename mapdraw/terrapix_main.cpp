@@ -1,11 +1,13 @@
 // terrapix: the package's map program. The front end starts it as
 //   terrapix RUNDIR DATAROOT zonegrfx.dat [p]
-// in the run directory; with --export it writes the map to a file and exits,
-// without a display.
+// in the run directory for a map window (or, with p, to print), and under the
+// name terradox as "terradox zonegrfx.dat" for the full screen; with --export
+// it writes the map to a file and exits, without a display.
 
 #include <malloc.h>
 #include <sys/mman.h>
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QSize>
 #include <algorithm>
@@ -13,40 +15,21 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "mapdraw/geojson.h"
 #include "mapdraw/paint/map_writers.h"
 #include "mapdraw/plot_request.h"
+#include "mapdraw/program_arguments.h"
 #include "mapdraw/scene.h"
+#include "mapdraw/window/map_program.h"
 #include "mapdraw/world_data.h"
 
 namespace {
 
 using namespace qor::map;
-
-void usage(std::FILE* out) {
-    std::fputs(
-        "usage: terrapix RUNDIR DATAROOT REQUEST [p]\n"
-        "       terrapix --export FILE [--param N] [--size WxH] [--terminator]\n"
-        "                RUNDIR DATAROOT REQUEST\n"
-        "\n"
-        "Draws the map of a plot request (REQUEST, normally zonegrfx.dat in RUNDIR):\n"
-        "the grid file it names below RUNDIR's package in DATAROOT (AREADATA or\n"
-        "AREA_INV), with the settings of the grid's requirement file.\n"
-        "\n"
-        "  --export FILE   write the map to FILE and exit; the kind comes from the\n"
-        "                  ending: .png, .svg, .pdf (one page per plotted parameter),\n"
-        "                  .geojson (the contour bands as polygons)\n"
-        "  --param N       the plotted parameter N (1 to 5) only; the first by default\n"
-        "                  (a PDF holds them all)\n"
-        "  --size WxH      picture size in pixels for PNG and SVG (default 1600x900)\n"
-        "  --terminator    shade the night side for the run's month and hour\n"
-        "  --projection C  draw in projection C (0, 1, 21 to 24) instead of the\n"
-        "                  requirement file's\n",
-        out);
-}
 
 // Qt's own notices about the desktop session (a missing runtime directory on
 // a machine without one) are no concern of a map written to a file.
@@ -88,76 +71,10 @@ std::string lower(std::string text) {
     return text;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    prepare_heap();
-    std::string export_file;
-    int parameter = 0;  // 0: the first, or all for a PDF
-    QSize size(1600, 900);
-    SceneOptions options;
-    int projection_code = -1;
-    std::vector<std::string> positional;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        auto value = [&]() -> const char* {
-            if (i + 1 >= argc) return nullptr;
-            return argv[++i];
-        };
-        if (argument == "--help" || argument == "-h") {
-            usage(stdout);
-            return 0;
-        } else if (argument == "--export") {
-            const char* v = value();
-            if (v == nullptr) return usage(stderr), 2;
-            export_file = v;
-        } else if (argument == "--param") {
-            const char* v = value();
-            if (v == nullptr || std::strlen(v) != 1 || v[0] < '1' || v[0] > '5') {
-                std::fprintf(stderr, "terrapix: --param needs a parameter number from 1 to 5\n");
-                return 2;
-            }
-            parameter = v[0] - '0';
-        } else if (argument == "--size") {
-            const char* v = value();
-            int w = 0, h = 0;
-            char extra = 0;
-            if (v == nullptr || std::sscanf(v, "%dx%d%c", &w, &h, &extra) != 2 || w < 200 ||
-                h < 150 || w > 20000 || h > 20000) {
-                std::fprintf(stderr,
-                             "terrapix: --size needs WIDTHxHEIGHT, from 200x150 to 20000x20000\n");
-                return 2;
-            }
-            size = QSize(w, h);
-        } else if (argument == "--projection") {
-            const char* v = value();
-            int code = -1;
-            char extra = 0;
-            if (v == nullptr || std::sscanf(v, "%d%c", &code, &extra) != 1 || code < 0) {
-                std::fprintf(stderr, "terrapix: --projection needs a projection code\n");
-                return 2;
-            }
-            projection_code = code;
-        } else if (argument == "--terminator") {
-            options.terminator = true;
-        } else if (argument.size() > 1 && argument[0] == '-' && argument.substr(0, 2) == "--") {
-            std::fprintf(stderr, "terrapix: unknown option %s\n", argument.c_str());
-            usage(stderr);
-            return 2;
-        } else {
-            positional.push_back(argument);
-        }
-    }
-    if (positional.size() < 3 || positional.size() > 4 ||
-        (positional.size() == 4 && lower(positional[3]) != "p")) {
-        usage(stderr);
-        return 2;
-    }
-    if (export_file.empty()) {
-        return fail(
-            "drawing in a window or on a printer is not available yet; "
-            "write the map to a file with --export FILE");
-    }
+// Draws the map to a file and exits.
+int export_map(const MapArguments& arguments, int argc, char** argv) {
+    const std::string& export_file = arguments.export_file;
+    const int parameter = arguments.parameter;
     std::string kind = lower(export_file);
     const std::size_t dot = kind.find_last_of('.');
     kind = dot == std::string::npos ? "" : kind.substr(dot + 1);
@@ -176,8 +93,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setLibraryPaths({});
 
     std::string error;
-    std::optional<PlotRequest> request =
-        read_plot_request(positional[0], positional[1], positional[2], error);
+    std::optional<PlotRequest> request = read_plot_request(
+        arguments.run_directory, arguments.data_root, arguments.request_file, error);
     if (!request) return fail(error);
     for (const std::string& note : request->notes)
         std::fprintf(stderr, "terrapix: %s\n", note.c_str());
@@ -207,21 +124,28 @@ int main(int argc, char** argv) {
     if (kind == "geojson" || kind == "json") {
         if (chosen.empty()) return fail("the requirement file plots no parameter");
         if (status != 0) return status;
-        error = write_text_file(bands_geojson(*request, chosen.front()), export_file);
+        error = write_text_file(bands_geojson(*request, chosen.front(), arguments.safe_palette),
+                                export_file);
         return error.empty() ? 0 : fail(error);
     }
 
-    if (projection_code >= 0) request->projection_code = projection_code;
+    if (arguments.projection_code >= 0) request->projection_code = arguments.projection_code;
     std::unique_ptr<MapProjection> projection = projection_for(*request, error);
     if (!projection) return fail(error);
-    std::optional<WorldData> world{WorldData(packed_world_lines(), packed_world_caps())};
+    const WorldData world(packed_world_lines(), packed_world_caps());
+    SceneOptions options;
+    options.terminator = arguments.terminator;
+    options.safe_palette = arguments.safe_palette;
     std::vector<MapScene> scenes;
     if (chosen.empty()) chosen.push_back(request->parameters.size());
     for (const std::size_t p : chosen) {
-        scenes.push_back(build_scene(*request, p, *projection, world ? &*world : nullptr, options));
+        scenes.push_back(build_scene(*request, p, *projection, &world, options));
     }
+    const QSize size(arguments.width, arguments.height);
     if (kind == "pdf") {
-        error = write_pdf(scenes, export_file);
+        std::vector<const MapScene*> pages;
+        for (const MapScene& scene : scenes) pages.push_back(&scene);
+        error = write_pdf(pages, export_file);
     } else if (kind == "svg") {
         error = write_svg(scenes.front(), size, export_file);
     } else {
@@ -229,4 +153,40 @@ int main(int argc, char** argv) {
     }
     if (!error.empty()) return fail(error);
     return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    prepare_heap();
+    const std::string program = program_name(argc > 0 ? argv[0] : "terrapix");
+    std::vector<std::string> words(argv + std::min(argc, 1), argv + argc);
+    std::error_code ignored;
+    const std::string here = std::filesystem::current_path(ignored).string();
+    MapArguments arguments;
+    std::string error;
+    switch (parse_map_arguments(words, program, here, arguments, error)) {
+        case 0:
+            break;
+        case 1:
+            std::fputs(map_usage().c_str(), stdout);
+            return 0;
+        default:
+            std::fprintf(stderr, "%s: %s\n", program.c_str(), error.c_str());
+            std::fputs(map_usage().c_str(), stderr);
+            return 2;
+    }
+    if (arguments.mode == MapMode::export_file) return export_map(arguments, argc, argv);
+
+    // A window needs a display: say so plainly rather than let the window
+    // system's library give up with its own words.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
+        std::getenv("WAYLAND_DISPLAY") == nullptr) {
+        return fail("no display to show the map on; write the map to a file with --export FILE");
+    }
+    qInstallMessageHandler(quiet_desktop_notices);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromStdString(program));
+    const WorldData world(packed_world_lines(), packed_world_caps());
+    return run_map_program(arguments, &world);
 }

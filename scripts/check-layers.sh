@@ -10,7 +10,10 @@
 #                             also toolkit/
 #   app/                      everything above (start-up, the Session, the main window)
 #   mapdraw/                  base/, platform/, the subsystems and app/'s records and settings
-#                             (the map program: no Session, no window toolkit)
+#                             (the map program: no Session, no window toolkit); its core,
+#                             the files directly in mapdraw/, uses no Qt; paint/ (Qt Gui)
+#                             does not reach up into window/ (Qt Widgets), and only the
+#                             program's main uses both
 # Programs, the sample writer, tests and benchmarks sit on top and may use any layer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -46,6 +49,16 @@ for folder in $subsystems; do
 done
 
 check_folder mapdraw "base/|platform/|areadata/|plotsettings/|plotout/|$app_records"
+
+# The map core is tested and drawn to files without a display: no Qt in it.
+while IFS= read -r line; do
+  report "${line%%:*} uses Qt in the map core"
+done < <(git grep -n -E '^#include <Q' -- 'mapdraw/*.cpp' 'mapdraw/*.h' \
+  ':!mapdraw/paint/' ':!mapdraw/window/' ':!mapdraw/*_main.cpp' || true)
+while IFS= read -r line; do
+  report "${line%%:*} includes the map window"
+done < <(git grep -n -E '^#include "mapdraw/window/' -- 'mapdraw/*' ':!mapdraw/window/' \
+  ':!mapdraw/*_main.cpp' || true)
 
 if [ $failed -ne 0 ]; then exit 1; fi
 echo "layers: every include keeps to its layer"

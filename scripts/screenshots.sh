@@ -21,7 +21,7 @@ scripts/setup-deps.sh
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" --target screenshot_scenes qorsample -j2
+cmake --build "$build" --target screenshot_scenes map_window_shots qorsample -j2
 
 # A fresh package: a copy a scene makes in it, left by an interrupted run,
 # would stop that scene.
@@ -40,4 +40,12 @@ timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   trap "kill $manager 2>/dev/null" EXIT
   sleep 1
   "$@"' screenshots "$build/screenshot_scenes" --package "$build/sample" "$out"
+# The map program's window (Great Circle and Lat/Lon, the pointer resting on
+# the map so that the status bar reads its values) and its print dialog.
+timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  openbox >/dev/null 2>&1 &
+  manager=$!
+  trap "kill $manager 2>/dev/null" EXIT
+  sleep 1
+  "$@"' screenshots "$build/map_window_shots" --package "$build/sample" "$out"
 echo "The pictures are in $out/"

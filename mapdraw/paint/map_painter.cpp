@@ -123,8 +123,8 @@ bool draw_text(QPainter& painter, QPointF at, const QString& text, const QFont& 
 
 QPen line_pen(const SceneLines& lines) {
     QPen pen(to_qcolor(lines.colour), lines.width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::BevelJoin);
     if (lines.kind == LineKind::dashed) pen.setDashPattern({6, 4});
     if (lines.kind == LineKind::dotted) pen.setDashPattern({1.5, 3});
     return pen;

@@ -61,7 +61,8 @@ std::string write_png(const MapScene& scene, QSize size, const std::string& path
     return write_png_file(image, path);
 }
 
-std::string write_svg(const MapScene& scene, QSize size, const std::string& path) {
+std::string write_svg(const MapScene& scene, QSize size, const std::string& path,
+                      const MapView& view) {
     if (std::string error = check_writable(path); !error.empty()) return error;
     QSvgGenerator svg;
     svg.setFileName(file_name(path));
@@ -71,25 +72,26 @@ std::string write_svg(const MapScene& scene, QSize size, const std::string& path
     svg.setDescription(QStringLiteral("Area coverage map"));
     QPainter painter;
     if (!painter.begin(&svg)) return "cannot write " + path;
-    paint_map(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene);
+    paint_map(painter, QRectF(QPointF(0, 0), QSizeF(size)), scene, view);
     painter.end();
     return {};
 }
 
-std::string write_pdf(const std::vector<MapScene>& scenes, const std::string& path) {
+std::string write_pdf(const std::vector<const MapScene*>& scenes, const std::string& path,
+                      const MapView& view) {
     if (std::string error = check_writable(path); !error.empty()) return error;
     QPdfWriter pdf(file_name(path));
     pdf.setResolution(300);
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                   QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-    if (!scenes.empty()) pdf.setTitle(QString::fromUtf8(scenes.front().title.c_str()));
+    if (!scenes.empty()) pdf.setTitle(QString::fromUtf8(scenes.front()->title.c_str()));
     pdf.setCreator(QStringLiteral("terrapix"));
     QPainter painter;
     if (!painter.begin(&pdf)) return "cannot write " + path;
     for (std::size_t i = 0; i < scenes.size(); ++i) {
         if (i > 0) pdf.newPage();
         const QRect page = painter.viewport();
-        paint_map(painter, QRectF(page), scenes[i]);
+        paint_map(painter, QRectF(page), *scenes[i], view);
     }
     painter.end();
     return {};

@@ -280,7 +280,7 @@ TEST(Writers, EveryFormatWritesAFileThatOpensAgain) {
     EXPECT_TRUE(text.contains(QStringLiteral("Synthetic field")));
     EXPECT_TRUE(text.contains(QStringLiteral("A test field")));
 
-    EXPECT_EQ(write_pdf({scene, scene, scene}, dir / "map.pdf"), "");
+    EXPECT_EQ(write_pdf({&scene, &scene, &scene}, dir / "map.pdf"), "");
     const std::string pdf = qor::testing::read_file(dir / "map.pdf");
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
     std::size_t pages = 0;
@@ -295,7 +295,7 @@ TEST(Writers, EveryFormatWritesAFileThatOpensAgain) {
         const std::string result = bad.back() == 'g' && bad[bad.size() - 2] == 'n'
                                        ? write_png(scene, QSize(100, 100), bad)
                                    : bad.back() == 'g' ? write_svg(scene, QSize(100, 100), bad)
-                                                       : write_pdf({scene}, bad);
+                                                       : write_pdf({&scene}, bad);
         EXPECT_NE(result.find("cannot write"), std::string::npos) << bad;
     }
 }
