@@ -6,6 +6,10 @@
 #include "app/setup_dialog_view.h"
 #include "areadata/file_summary.h"
 #include "areadata/open_data.h"
+#include "catalog/catalog_creation.h"
+#include "catalog/catalog_windows_view.h"
+#include "catalog/grid_list.h"
+#include "catalog/open_by_catalog.h"
 #include "plotout/plot_launch.h"
 #include "plotout/printer_setup_view.h"
 #include "plotsettings/contour_dialogs_view.h"
@@ -53,6 +57,16 @@ Callback open_by_file(Session& session, Window* window, const MainWindowFrame& f
     };
 }
 
+// A catalog command with its windows shown over the main window; it closes the
+// main window (0) when it has made another grid file current.
+Callback catalog_command(Session& session, Window* window,
+                         int (*command)(PathState&, CatalogList&, CatalogWindows&)) {
+    return [&session, window, command] {
+        QtCatalogWindows windows(window);
+        return command(session.paths, session.catalog, windows);
+    };
+}
+
 // Lays out a message as text lines above its button, as the last element of
 // the window.
 void message_as_button(WindowBuilder& b, const Message& message) {
@@ -80,10 +94,14 @@ int SCREEN(Session& session, const Text<6>& model, const Text<8>& browse, const 
     Window* window = b.window();
     b.caption(frame.caption);
 
-    // Catalogs and groups have no windows yet: their items stay in place, greyed.
     b.menu("&File", "FileMenu",
-           {{"Open (by catalog)", "OPCAT_CB", {}, false},
-            {frame.createCatalogItem, "CREATECB", {}, false},
+           {{"Open (by catalog)", "OPCAT_CB", catalog_command(session, window, OPCAT_CB), true},
+            {frame.createCatalogItem, "CREATECB",
+             [&session, window] {
+                 QtCatalogWindows windows(window);
+                 return CREATECB(session.paths, windows);
+             },
+             true},
             {"|", "", {}, true},
             {"Open (by file)", "OPENDATA", open_by_file(session, window, frame), true},
             {"|", "", {}, true},
@@ -106,7 +124,7 @@ int SCREEN(Session& session, const Text<6>& model, const Text<8>& browse, const 
                           true});
     b.menu("&Plot to", "PlotMenu", std::move(plot_items), &plot_menu_state);
 
-    b.menu_action("&New Group", "NEW_GROUP_CB", {}, false);
+    b.menu_action("&New Group", "NEW_GROUP_CB", catalog_command(session, window, NEW_GROUP_CB));
     b.menu(
         "&Help", "HelpMenu",
         {{"&About QOR Plot", "ABOUT", [&session, window] { return ABOUT(session, window); }, true},

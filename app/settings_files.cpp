@@ -1,5 +1,6 @@
 #include "app/settings_files.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "base/fixed_record.h"
@@ -37,6 +38,14 @@ void read_colour_list(Console& console, LineReader& file, const std::string& sho
     }
 }
 
+void set_window_defaults(WindowSettings& settings) {
+    settings.MainColour = "white";
+    settings.InputColour = "white";
+    settings.ScrollFont = "default";
+    settings.ScrollColumns = 77;
+    settings.ScrollRows = 26;
+}
+
 }  // namespace
 
 void WINCOLR(const PathState& paths, ColorTables& tables, Console& console) {
@@ -46,6 +55,11 @@ void WINCOLR(const PathState& paths, ColorTables& tables, Console& console) {
         console.write_line(" Could not OPEN file=" + shown_path + ";");
         console.stop("Missing file ..\\database\\colors.win in WINcolr", 1);
     }
+    read_window_colour_lines(file, shown_path, tables, console);
+}
+
+void read_window_colour_lines(LineReader& file, const std::string& shown_path, ColorTables& tables,
+                              Console& console) {
     std::string_view line;
     if (!file.next(line)) bad_colour_file(console, shown_path, 1, "the file is empty");
     ListReader list(file);
@@ -83,6 +97,12 @@ void DOSCOLR(const PathState& paths, ColorTables& tables, Console& console) {
     tables.DosColourCount = 0;
     LineReader file;
     if (!file.open(package_file(paths, "database/colors.dat"))) return;
+    read_dos_colour_lines(file, package_file(paths, "database\\colors.dat"), tables, console);
+}
+
+void read_dos_colour_lines(LineReader& file, const std::string& shown_path, ColorTables& tables,
+                           Console& console) {
+    tables.DosColourCount = 0;
     std::string_view line;
     if (!file.next(line)) return;
     while (tables.DosColourCount < 20 && file.next(line)) {
@@ -95,8 +115,7 @@ void DOSCOLR(const PathState& paths, ColorTables& tables, Console& console) {
         if (!fields.integer(5, code)) {
             // The list ends before a line whose colour number is not a number;
             // the user is told, the entries before it are used.
-            console.write_line(
-                " Could not READ file=" + package_file(paths, "database\\colors.dat") + ";");
+            console.write_line(" Could not READ file=" + shown_path + ";");
             console.write_line(" line " + std::to_string(file.line_number()) +
                                ": the colour number in columns 7-11 is not a number");
             console.pause(" ");
@@ -112,13 +131,16 @@ void DOSCOLR(const PathState& paths, ColorTables& tables, Console& console) {
 }
 
 void R_SETUP(const PathState& paths, WindowSettings& settings) {
-    settings.MainColour = "white";
-    settings.InputColour = "white";
-    settings.ScrollFont = "default";
-    settings.ScrollColumns = 77;
-    settings.ScrollRows = 26;
     LineReader file;
-    if (!file.open(package_file(paths, "database\\setup.ini"))) return;
+    if (file.open(package_file(paths, "database\\setup.ini"))) {
+        read_setup_lines(file, settings);
+    } else {
+        set_window_defaults(settings);
+    }
+}
+
+void read_setup_lines(LineReader& file, WindowSettings& settings) {
+    set_window_defaults(settings);
     std::string_view line;
     while (file.next(line)) {
         FieldReader fields(line);
@@ -139,25 +161,26 @@ void R_SETUP(const PathState& paths, WindowSettings& settings) {
             bool rows_read = scroll.integer(2, rows);
             // A SCROLL value whose numbers cannot be read changes none of its fields.
             if (!columns_read || !rows_read) continue;
-            settings.ScrollColumns = columns;
-            settings.ScrollRows = rows;
+            // Sizes beyond what the dialog's entry boxes accept are brought
+            // within them: the next save could not write them in their columns.
+            settings.ScrollColumns = std::clamp(columns, 0, max_scroll_columns);
+            settings.ScrollRows = std::clamp(rows, 0, max_scroll_rows);
             scroll.text(14, settings.ScrollFont);
         }
     }
 }
 
 std::string setup_file_text(const WindowSettings& settings) {
-    std::string eol(line_end());
-    std::string text = "MAIN      " + settings.MainColour.str() + eol;
-    text += "SUBWINDOW " + settings.InputColour.str() + eol;
-    text += RecordWriter()
-                .literal("SCROLL    ")
-                .integer(settings.ScrollColumns, 3, 3)
-                .literal(".")
-                .integer(settings.ScrollRows, 2, 2)
-                .text(settings.ScrollFont.view(), 14)
-                .str() +
-            eol;
+    std::string text;
+    append_record(text, "MAIN      " + settings.MainColour.str());
+    append_record(text, "SUBWINDOW " + settings.InputColour.str());
+    append_record(text, RecordWriter()
+                            .literal("SCROLL    ")
+                            .integer(settings.ScrollColumns, 3, 3)
+                            .literal(".")
+                            .integer(settings.ScrollRows, 2, 2)
+                            .text(settings.ScrollFont.view(), 14)
+                            .str());
     return text;
 }
 

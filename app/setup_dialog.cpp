@@ -86,7 +86,18 @@ std::optional<Message> SETUP_SAVE(PathState& paths, const WindowSettings& settin
     // normalises it again.
     std::string path = package_file(paths, "database\\setup.ini");
     SET_RUN(paths, console);
-    WriteResult written = replace_file(path, setup_file_text(settings));
+    // A size the dialog cannot show would not fit its columns: refused rather
+    // than written as asterisks, which the reader would not give back.
+    WriteResult written;
+    if (settings.ScrollColumns < 0 || settings.ScrollColumns > max_scroll_columns) {
+        written = {false, "The scroll window width " + std::to_string(settings.ScrollColumns) +
+                              " is not within 0 to " + std::to_string(max_scroll_columns) + "."};
+    } else if (settings.ScrollRows < 0 || settings.ScrollRows > max_scroll_rows) {
+        written = {false, "The scroll window height " + std::to_string(settings.ScrollRows) +
+                              " is not within 0 to " + std::to_string(max_scroll_rows) + "."};
+    } else {
+        written = replace_file(path, setup_file_text(settings));
+    }
     if (written.ok) return std::nullopt;
     Message message;
     message.caption = "Could not SAVE setup file";

@@ -47,7 +47,10 @@ std::string grid_path(const PathState& paths) {
 std::optional<Message> READGRID(const PathState& paths, GridFile& grid) {
     LineReader file;
     if (!file.open(grid_path(paths))) return open_error(paths);
+    return read_grid_lines(file, paths, grid);
+}
 
+std::optional<Message> read_grid_lines(LineReader& file, const PathState& paths, GridFile& grid) {
     std::string_view line;
     if (!file.next(line)) return read_error(paths);
     grid.modelVersion = line;

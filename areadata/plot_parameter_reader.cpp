@@ -65,7 +65,11 @@ std::optional<Message> READGPH(const PathState& paths, const GridFile& grid,
     if (!file.open(package_file(paths, "DATABASE\\" + file_name(paths)))) {
         return failure(paths, "In zonegrfw/readGPH, could not OPEN");
     }
+    return read_plot_parameter_lines(file, paths, grid, table);
+}
 
+std::optional<Message> read_plot_parameter_lines(LineReader& file, const PathState& paths,
+                                                 const GridFile& grid, PlotParameterTable& table) {
     std::array<Text<6>, 30> names;
     const auto grid_count = static_cast<std::size_t>(std::clamp(grid.parameterCount, 0, 30));
     for (std::size_t k = 0; k < grid_count; ++k) names[k] = squeezed(grid.parameterNames[k]);

@@ -11,6 +11,7 @@
 #include "areadata/grid_file.h"
 #include "areadata/plot_parameter_table.h"
 #include "areadata/requirement_file.h"
+#include "base/fixed_record.h"
 #include "base/message.h"
 #include "plotsettings/contour_settings.h"
 #include "plotsettings/layer_settings.h"
@@ -34,6 +35,17 @@ std::optional<Message> READMAIN(PathState& paths, const ColorTables& tables, Lay
 /// parameters the grid carries, with the grid's value ranges.
 std::optional<Message> READGPH(const PathState& paths, const GridFile& grid,
                                PlotParameterTable& table);
+
+/// The same three readers on a reader already open on the file's content (a
+/// file, or text in memory); paths only names the file in the messages.
+std::optional<Message> read_grid_lines(LineReader& file, const PathState& paths, GridFile& grid);
+std::optional<Message> read_requirement_lines(LineReader& file, PathState& paths,
+                                              const ColorTables& tables, LayerSettings& layers,
+                                              ParameterSelection& parameters,
+                                              ContourSettings& contours,
+                                              RequirementFile& requirement);
+std::optional<Message> read_plot_parameter_lines(LineReader& file, const PathState& paths,
+                                                 const GridFile& grid, PlotParameterTable& table);
 
 /// The requirement file's package path for the current grid file ("" when the
 /// grid file name has no suffix that names a prediction program).

@@ -79,7 +79,14 @@ std::optional<Message> READMAIN(PathState& paths, const ColorTables& tables, Lay
     if (path.empty() || !file.open(path)) {
         return failure(paths, "In readmain, could not OPEN");
     }
+    return read_requirement_lines(file, paths, tables, layers, parameters, contours, requirement);
+}
 
+std::optional<Message> read_requirement_lines(LineReader& file, PathState& paths,
+                                              const ColorTables& tables, LayerSettings& layers,
+                                              ParameterSelection& parameters,
+                                              ContourSettings& contours,
+                                              RequirementFile& requirement) {
     // Everything is read into working copies and stored only when the whole
     // file has been read: a refused file leaves the settings as they were.
     Text<6> model;

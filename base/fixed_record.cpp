@@ -226,11 +226,25 @@ std::string format_real(double value, int width, int decimals) {
     std::string digits(buffer, end);
     if (decimals == 0) digits += '.';
     // The leading zero of a value below one is optional: it is dropped when the
-    // field has no room for it.
+    // field has no room for it. Without decimals it is the only digit, and the
+    // point goes instead ("0" reads back as zero, "." would not read at all).
     bool fits = static_cast<int>(digits.size() + (negative ? 1 : 0)) <= width;
-    if (!fits && digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
+    if (!fits && decimals == 0) {
+        digits.pop_back();
+    } else if (!fits && digits.size() > 1 && digits[0] == '0' && digits[1] == '.') {
+        digits.erase(0, 1);
+    }
     if (negative) digits.insert(digits.begin(), '-');
     return right_aligned(digits, width);
+}
+
+void append_record(std::string& text, std::string_view record) {
+    text += record;
+    if (!record.empty() && record.back() == '\r') {
+        text += "\r\n";
+    } else {
+        text += line_end();
+    }
 }
 
 std::string_view FieldReader::take(int width) {
@@ -252,7 +266,8 @@ std::string_view FieldReader::rest() const {
 
 // ------------------------------------------------------------------ lines --
 
-LineReader::LineReader() = default;
+LineReader::LineReader(std::size_t buffer_size)
+    : buffer_size_(std::max<std::size_t>(buffer_size, 1)) {}
 LineReader::~LineReader() {
     close();
 }
@@ -265,28 +280,51 @@ bool LineReader::open_native(const std::string& path) {
     close();
     file_ = std::fopen(path.c_str(), "rb");
     if (file_ == nullptr) return false;
-    buffer_.resize(1 << 16);
+    buffer_.resize(buffer_size_);
     begin_ = end_ = 0;
     eof_ = error_ = false;
     line_number_ = 0;
     return true;
 }
 
+void LineReader::open_text(std::string_view text) {
+    close();
+    in_memory_ = true;
+    text_ = text;
+    // A short text needs no more buffer than itself (lines come out the same
+    // whatever the buffer's size): reading many small texts stays cheap.
+    buffer_.resize(std::min(buffer_size_, std::max<std::size_t>(text.size(), 1)));
+    begin_ = end_ = 0;
+    eof_ = error_ = false;
+    line_number_ = 0;
+}
+
 void LineReader::close() {
     if (file_ != nullptr) std::fclose(file_);
     file_ = nullptr;
+    in_memory_ = false;
+    text_ = {};
 }
 
 bool LineReader::fill() {
-    if (eof_ || file_ == nullptr) return false;
+    if (eof_ || !is_open()) return false;
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
     }
-    std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+    // Text in memory goes through the same buffer as a file's bytes, so that
+    // both are cut into lines by the same code.
+    std::size_t got = 0;
+    if (in_memory_) {
+        got = std::min(text_.size(), buffer_.size() - end_);
+        if (got > 0) std::memcpy(buffer_.data() + end_, text_.data(), got);
+        text_.remove_prefix(got);
+    } else {
+        got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+    }
     if (got == 0) {
-        if (std::ferror(file_)) error_ = true;
+        if (file_ != nullptr && std::ferror(file_)) error_ = true;
         eof_ = true;
         return false;
     }
@@ -295,7 +333,7 @@ bool LineReader::fill() {
 }
 
 bool LineReader::next(std::string_view& line) {
-    if (file_ == nullptr) return false;
+    if (!is_open()) return false;
     long_line_.clear();
     bool cut = false;
     for (;;) {

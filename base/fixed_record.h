@@ -150,7 +150,11 @@ inline bool parse_hundredths(const char* field, std::int32_t& hundredths) {
 
 /// Iw output (and Iw.m when min_digits > 1: zero-filled to m digits).
 std::string format_integer(long long value, int width, int min_digits = 1);
-/// Fw.d output.
+/// Fw.d output. The leading zero of a value below one is dropped when the
+/// field has no room for it, as long as decimals follow the point; with no
+/// decimals (Fw.0) the point itself is dropped instead, since a field without a
+/// point reads back the same with d = 0. Whatever is written either reads back
+/// as the value rounded to d decimals or is all asterisks.
 std::string format_real(double value, int width, int decimals);
 
 /// Reads the fields of one record from left to right. A record shorter than a
@@ -219,16 +223,25 @@ class RecordWriter {
     std::string line_;
 };
 
+/// Appends one record and the platform's line end to a file's text. A record
+/// that itself ends in CR is ended with CR LF, so that the line reader, which
+/// takes CR LF as a line end, gives it back with its CR.
+void append_record(std::string& text, std::string_view record);
+
 // ----------------------------------------------------------------- lines --
 
 /// Streams the lines of a text file in constant memory. A line ends at LF or at
-/// CR LF (the CR is dropped); a last line without a line end still counts.
-/// Lines longer than max_line are cut (the rest up to the line end is skipped).
+/// CR LF (the CR is dropped); a last line without a line end still counts (a
+/// CR at its end is dropped too). Lines longer than max_line are cut (the rest
+/// up to the line end is skipped).
 class LineReader {
   public:
     static constexpr std::size_t max_line = 65536;
+    static constexpr std::size_t default_buffer = 1 << 16;
 
-    LineReader();
+    /// The buffer size only changes how often the reader refills, never the
+    /// lines it hands out.
+    explicit LineReader(std::size_t buffer_size = default_buffer);
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
@@ -237,7 +250,11 @@ class LineReader {
     bool open(std::string_view package_path);
     /// Opens a file given by its native path.
     bool open_native(const std::string& native_path);
-    bool is_open() const { return file_ != nullptr; }
+    /// Reads the lines of a file's content held in memory, exactly as they
+    /// would be read from the file. The caller keeps the text alive while
+    /// reading.
+    void open_text(std::string_view text);
+    bool is_open() const { return file_ != nullptr || in_memory_; }
     void close();
 
     /// The next line, valid until the next call. False at the end of the file
@@ -252,6 +269,9 @@ class LineReader {
     bool fill();
 
     std::FILE* file_ = nullptr;
+    bool in_memory_ = false;
+    std::string_view text_;  // the rest of the text not yet in the buffer
+    std::size_t buffer_size_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;

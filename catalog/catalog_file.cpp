@@ -29,7 +29,11 @@ CatalogReadOutcome READ_CATALOG_FILE(const PathState& paths, CatalogList& catalo
     path = catalog_path(paths);
     LineReader reader;
     if (!reader.open(path)) return CatalogReadOutcome::cannot_open;
+    return read_catalog_lines(reader, catalog, sortName);
+}
 
+CatalogReadOutcome read_catalog_lines(LineReader& reader, CatalogList& catalog,
+                                      Text<24>& sortName) {
     std::string_view line;
     if (!reader.next(line)) return CatalogReadOutcome::read_error;
     FieldReader first(line);
@@ -52,15 +56,12 @@ CatalogReadOutcome READ_CATALOG_FILE(const PathState& paths, CatalogList& catalo
 
 std::string catalog_file_content(const CatalogList& catalog, const Text<24>& sortName) {
     const int count = std::clamp(catalog.Count, 0, catalog_capacity);
-    const std::string_view end = line_end();
     std::string content;
-    content.reserve(static_cast<std::size_t>(count + 2) * (94 + end.size()) + 80);
+    content.reserve(static_cast<std::size_t>(count + 2) * (94 + 2) + 80);
     RecordWriter first;
     first.integer(count, 5).literal(catalog_count_literal).text(sortName.view(), 24);
-    content += first.str();
-    content += end;
-    content += catalog.Header.view();
-    content += end;
+    append_record(content, first.str());
+    append_record(content, catalog.Header.view());
 
     // The order must name every line once; anything else (an order left from
     // another catalog) falls back to file order rather than losing lines.
@@ -76,8 +77,7 @@ std::string catalog_file_content(const CatalogList& catalog, const Text<24>& sor
     }
     for (int k = 0; k < count; ++k) {
         int line = permutation ? catalog.Order[static_cast<std::size_t>(k)] : k + 1;
-        content += catalog.Lines[static_cast<std::size_t>(line - 1)].view();
-        content += end;
+        append_record(content, catalog.Lines[static_cast<std::size_t>(line - 1)].view());
     }
     return content;
 }

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "app/path_state.h"
+#include "base/fixed_record.h"
 #include "base/text.h"
 #include "catalog/catalog_list.h"
 #include "platform/paths.h"
@@ -60,6 +61,9 @@ enum class CatalogReadOutcome {
 /// a read error the lines read so far stay and Count keeps the announced value.
 CatalogReadOutcome READ_CATALOG_FILE(const PathState& paths, CatalogList& catalog,
                                      std::string& path, Text<24>& sortName);
+
+/// The same on a reader already open on a catalog's content.
+CatalogReadOutcome read_catalog_lines(LineReader& reader, CatalogList& catalog, Text<24>& sortName);
 
 /// The file content WRITE_CATALOG_FILE writes: line 1 with the 24-character
 /// sort name, the 94-character heading, the entry lines in the order of

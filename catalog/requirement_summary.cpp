@@ -16,18 +16,24 @@ void READ_REQ_FILE(std::string_view requirementPath, RequirementSummaryResult& r
 
 void READ_REQ_FILE(LineReader& reader, std::string_view requirementPath,
                    RequirementSummaryResult& result) {
+    result.hourCount = 0;
+    const std::string_view path = trim_right(requirementPath);
+    if (!reader.open(path)) {
+        result.RequirementSummary = "Could not OPEN file:" + std::string(path);
+        return;
+    }
+    read_requirement_summary_lines(reader, path, result);
+}
+
+void read_requirement_summary_lines(LineReader& reader, std::string_view requirementPath,
+                                    RequirementSummaryResult& result) {
     Text<3> admin("???");
     Text<5> frequency("?????");
     Text<14> time("???\?-???\?(?/?)");  // escaped: no trigraphs
     Text<30> ciraf("?????");
     Text<24> station("?????");
     result.hourCount = 0;
-
     const std::string_view path = trim_right(requirementPath);
-    if (!reader.open(path)) {
-        result.RequirementSummary = "Could not OPEN file:" + std::string(path);
-        return;
-    }
     std::string_view line;
     while (reader.next(line)) {
         // Lines are records of 80 characters; anything beyond is not part of them.

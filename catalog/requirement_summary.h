@@ -33,6 +33,11 @@ void READ_REQ_FILE(std::string_view requirementPath, RequirementSummaryResult& r
 void READ_REQ_FILE(LineReader& reader, std::string_view requirementPath,
                    RequirementSummaryResult& result);
 
+/// The same on a reader already open on the requirement file's content; the
+/// path names the grid files counted.
+void read_requirement_summary_lines(LineReader& reader, std::string_view requirementPath,
+                                    RequirementSummaryResult& result);
+
 /// 1 when a file of that package path exists, else 0.
 std::int32_t IT_EXIST(std::string_view fileName);
 

@@ -16,6 +16,9 @@ bool decode_arc_ring(const JsonDocument& doc, std::int32_t node, std::size_t arc
     for (std::int32_t i = doc.node(node).first; i >= 0; i = doc.node(i).next) {
         const JsonDocument::Node& index = doc.node(i);
         if (index.kind != Kind::number || index.number != std::floor(index.number)) return false;
+        // An index beyond every arc is refused before it is made an integer:
+        // a number such as 1e30 has no integer of its size.
+        if (!(std::abs(index.number) <= static_cast<double>(arc_count))) return false;
         const auto value = static_cast<long long>(index.number);
         const long long arc = value < 0 ? ~value : value;
         if (arc < 0 || static_cast<std::size_t>(arc) >= arc_count) return false;

@@ -15,9 +15,12 @@
 
 #include "platform/windows_text.h"
 #else
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <ctime>
 #endif
 
 namespace qor {
@@ -325,36 +328,12 @@ std::string replacement_temporary(std::string_view native) {
     return std::string(native) + ".qortmp";
 }
 
+#ifdef _WIN32
+
 namespace {
-
-std::FILE* create_temporary(const std::string& path) {
-#ifdef _WIN32
-    return _wfopen(windows::widen(path).c_str(), L"wb");
-#else
-    return std::fopen(path.c_str(), "wb");
-#endif
-}
-
-// Forces the written bytes to the disk before the rename makes them the file.
-bool flush_to_disk(std::FILE* file) {
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return ::fsync(::fileno(file)) == 0;
-#endif
-}
-
-void remove_temporary(const std::string& path) {
-#ifdef _WIN32
-    DeleteFileW(windows::widen(path).c_str());
-#else
-    std::remove(path.c_str());
-#endif
-}
 
 // Moves the temporary file over the target; an error text when it cannot.
 std::string rename_over(const std::string& temporary, const std::string& target) {
-#ifdef _WIN32
     const std::wstring from = windows::widen(temporary);
     const std::wstring to = windows::widen(target);
     DWORD target_attributes = GetFileAttributesW(to.c_str());
@@ -375,11 +354,6 @@ std::string rename_over(const std::string& temporary, const std::string& target)
         Sleep(25);
     }
     return windows::error_text(error);
-#else
-    std::error_code ec;
-    fs::rename(fs::path(temporary), fs::path(target), ec);
-    return ec ? ec.message() : std::string();
-#endif
 }
 
 }  // namespace
@@ -387,26 +361,153 @@ std::string rename_over(const std::string& temporary, const std::string& target)
 WriteResult replace_file(std::string_view package_path, std::string_view content) {
     std::string target = native_path(package_path);
     std::string temporary = replacement_temporary(target);
-    std::FILE* file = create_temporary(temporary);
+    std::FILE* file = _wfopen(windows::widen(temporary).c_str(), L"wb");
     if (file == nullptr) {
         return {false, "cannot create " + temporary + ": " + std::strerror(errno)};
     }
     bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
     bool flushed = std::fflush(file) == 0;
-    if (written && flushed) flushed = flush_to_disk(file);
+    // Forces the written bytes to the disk before the rename makes them the file.
+    if (written && flushed) flushed = _commit(_fileno(file)) == 0;
     int saved_errno = errno;
     bool closed = std::fclose(file) == 0;
     if (!written || !flushed || !closed) {
-        remove_temporary(temporary);
+        DeleteFileW(windows::widen(temporary).c_str());
         return {false, "cannot write " + temporary + ": " + std::strerror(saved_errno)};
     }
     std::string error = rename_over(temporary, target);
     if (!error.empty()) {
-        remove_temporary(temporary);
+        DeleteFileW(windows::widen(temporary).c_str());
         return {false, "cannot replace " + target + ": " + error};
     }
     return {};
 }
+
+#else
+
+namespace {
+
+// A temporary file at least this old was left by a write that never reached
+// its rename (the program was killed, the machine went down): no write takes
+// minutes, so removing it cannot disturb one that is still going on.
+constexpr std::time_t stale_after_seconds = 10 * 60;
+
+bool has_temporary_suffix(std::string_view name) {
+    constexpr std::string_view suffix = ".qortmp";
+    return name.size() > suffix.size() && name.substr(name.size() - suffix.size()) == suffix;
+}
+
+// Removes the temporaries replace_file leaves behind when it is interrupted:
+// the target's own (whatever its age: the write about to start needs its
+// name) and the stale ones of other files in the same directory. Only
+// regular files and symbolic links go; a directory of that name is left and
+// makes the write fail.
+void clear_stale_temporaries(const std::string& target, const std::string& temporary) {
+    struct stat info {};
+    if (::lstat(temporary.c_str(), &info) == 0 && !S_ISDIR(info.st_mode)) {
+        ::unlink(temporary.c_str());
+    }
+    const std::size_t slash = target.rfind('/');
+    const std::string directory = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    DIR* listing = ::opendir(directory.c_str());
+    if (listing == nullptr) return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(listing)) {
+        if (!has_temporary_suffix(entry->d_name)) continue;
+        const std::string path =
+            (slash == std::string::npos ? std::string() : directory) + entry->d_name;
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            now - info.st_mtime >= stale_after_seconds) {
+            ::unlink(path.c_str());
+        }
+    }
+    ::closedir(listing);
+}
+
+bool write_all(int descriptor, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t written = ::write(descriptor, content.data(), content.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            if (written == 0) errno = EIO;
+            return false;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Makes the rename itself durable: the directory entry is on disk too.
+void flush_directory(const std::string& target) {
+    const std::size_t slash = target.rfind('/');
+    const std::string directory = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const int descriptor = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return;
+    ::fsync(descriptor);  // some file systems cannot: the rename has happened all the same
+    ::close(descriptor);
+}
+
+std::string failure_text(const char* what, const std::string& path, int error) {
+    return std::string(what) + " " + path + ": " + std::strerror(error);
+}
+
+}  // namespace
+
+WriteResult replace_file(std::string_view package_path, std::string_view content) {
+    const std::string target = native_path(package_path);
+    const std::string temporary = replacement_temporary(target);
+
+    // The replacement gets the old file's permissions and, where the user may
+    // give them, its owner and group: a catalog kept private stays private.
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const mode_t mode = replacing ? (old.st_mode & 07777) : 0666;
+
+    clear_stale_temporaries(target, temporary);
+    // Created afresh, never opened through a link someone left at its name.
+    const int descriptor =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (descriptor < 0) return {false, failure_text("cannot create", temporary, errno)};
+    if (replacing) {
+        // Only root may give a file away; for anyone else the replacement
+        // stays the writer's, with the old file's permissions.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+            [[maybe_unused]] const int given = ::fchown(descriptor, old.st_uid, old.st_gid);
+        }
+        // open applied the umask to the mode.
+        [[maybe_unused]] const int kept = ::fchmod(descriptor, mode);
+    }
+
+    bool ok = write_all(descriptor, content) && ::fsync(descriptor) == 0;
+    int error = errno;
+    struct stat written {};
+    ok = ok && ::fstat(descriptor, &written) == 0;
+    if (::close(descriptor) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return {false, failure_text("cannot write", temporary, error)};
+    }
+
+    // Another program writing the same file at the same moment may have put
+    // its own temporary at the name: that one is not ours to rename.
+    struct stat named {};
+    if (::lstat(temporary.c_str(), &named) != 0 || named.st_ino != written.st_ino ||
+        named.st_dev != written.st_dev) {
+        return {false, "cannot replace " + target + ": it is being written by another program"};
+    }
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
+        error = errno;
+        ::unlink(temporary.c_str());
+        return {false, failure_text("cannot replace", target, error)};
+    }
+    flush_directory(target);
+    return {};
+}
+
+#endif
 
 std::string_view line_end() {
 #ifdef _WIN32

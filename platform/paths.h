@@ -60,7 +60,11 @@ struct WriteResult {
 
 /// Replaces (or creates) a file with the given content: written to a temporary
 /// file in the same directory, then renamed over the old one, so that the old
-/// file stays whole when anything fails.
+/// file stays whole when anything fails. The new file keeps the old one's
+/// permissions (and, where the writer may give them, its owner and group).
+/// Temporaries left by writes that were interrupted before their rename are
+/// cleared: the file's own at once, others of the same directory once they
+/// are ten minutes old.
 WriteResult replace_file(std::string_view package_path, std::string_view content);
 
 /// The temporary name replace_file writes first (the file's name + ".qortmp").

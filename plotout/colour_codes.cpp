@@ -128,7 +128,14 @@ void COL_FMT(const ColorTables& tables, LineReader& file, std::string_view colou
             fields.text(6, entry);
             fields.skip(3);
         }
-        fields.text(12, cityFile);
+        // The city file is a name, as in the new form's Cities line: a path
+        // before it is dropped here too, so that the name written back in the
+        // new form reads back the same.
+        Text<12> entry;
+        fields.text(12, entry);
+        const std::string_view name = entry.trimmed();
+        const std::size_t separator = name.find_last_of("/\\:");
+        cityFile = separator == std::string_view::npos ? name : name.substr(separator + 1);
     }
     if (cityFile[0] == ' ') cityFile = "receive.cty";
 }

@@ -1,5 +1,6 @@
 #include "plotout/plot_launch.h"
 
+#include "base/fixed_record.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "plotout/requirement_writer.h"
@@ -52,10 +53,9 @@ std::string plot_request_path(const PathState& paths) {
 }
 
 std::string plot_request_text(const PathState& paths, const GridFile& grid) {
-    std::string text = paths.FileName.str();
-    text += line_end();
-    text += grid.title.view();
-    text += line_end();
+    std::string text;
+    append_record(text, paths.FileName.view());
+    append_record(text, grid.title.view());
     return text;
 }
 

@@ -10,6 +10,7 @@
 #include "app/color_tables.h"
 #include "app/path_state.h"
 #include "base/callback_result.h"
+#include "base/fixed_record.h"
 #include "base/message.h"
 #include "plotout/printer_placement.h"
 
@@ -32,12 +33,25 @@ std::string printer_setup_path(const PathState& paths);
 /// scale and the two offsets with 4 decimals in 10 columns each.
 std::string printer_setup_line(const PrinterPlacement& placement);
 
-/// Fills the placement from print_a.ini; the defaults when the file is missing
-/// or its line cannot be read as an integer and three numbers.
-void PRINTER_SETUP_READ(const PathState& paths, PrinterPlacement& placement);
+/// The dialog's limits: border 1 or 2, scale 0 to 1.0, offsets -10 to 10 inches.
+bool within_limits(const PrinterPlacement& placement);
 
-/// Replaces print_a.ini with the placement's line. On failure the old file is
-/// left as it was and the message to show is returned.
+/// Brings a placement within the dialog's limits: a border other than 1 or 2
+/// becomes 1, a scale or offset beyond its limits becomes the nearest limit,
+/// and a value that is no number at all its default.
+void bring_within_limits(PrinterPlacement& placement);
+
+/// Fills the placement from print_a.ini, brought within the dialog's limits;
+/// the defaults when the file is missing or its line cannot be read as an
+/// integer and three numbers.
+void PRINTER_SETUP_READ(const PathState& paths, PrinterPlacement& placement);
+/// The same from a reader already open on print_a.ini's content.
+void read_printer_setup_lines(LineReader& file, PrinterPlacement& placement);
+
+/// Replaces print_a.ini with the placement's line. A placement outside the
+/// dialog's limits is refused, so that the file never holds a value its own
+/// reader would not give back. On failure the old file is left as it was and
+/// the message to show is returned.
 std::optional<Message> PRINTER_SETUP_SAVE(const PathState& paths,
                                           const PrinterPlacement& placement);
 

@@ -46,8 +46,7 @@ std::string shown_name(const Text<6>& name) {
 }
 
 void end_line(std::string& text, std::string_view line) {
-    text += line;
-    text += line_end();
+    append_record(text, line);
 }
 
 }  // namespace
@@ -94,7 +93,15 @@ std::optional<Message> requirement_file_text(const PlotRecords& plot, std::strin
                                       " of parameter " + shown_name(plot.parameters.names[index]) +
                                       " does not fit in 7 columns");
             }
-            pairs.integer(colors[i], 3).blanks(1).literal(value);
+            std::string colour = format_integer(colors[i], 3);
+            if (colour.find('*') != std::string::npos) {
+                text.clear();
+                return button_message("In writmain, could not WRITE\n" + shown_file(plot.paths) +
+                                      "\nContour colour " + std::to_string(colors[i]) +
+                                      " of parameter " + shown_name(plot.parameters.names[index]) +
+                                      " does not fit in 3 columns");
+            }
+            pairs.literal(colour).blanks(1).literal(value);
             ++written;
         }
         end_line(text, RecordWriter()

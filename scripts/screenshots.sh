@@ -3,7 +3,8 @@
 # window without a file and with a sample grid file loaded, the windows reached
 # from its menus (file-open dialog, Setup, About, Setup printer), the
 # messages of "Open (by file)" for a file it refuses, and the settings dialogs
-# behind its buttons at 1024 and 800 pixels.
+# behind its buttons at 1024 and 800 pixels, and the catalog windows (creation's
+# progress and confirmation, the requirement and grid-file windows, their boxes).
 # The test program screenshot_scenes plays its scenes on the sample package
 # under a virtual X display (Xvfb) with a window manager (openbox) that draws
 # the title bars; tests/screenshots/ holds the scenes.

@@ -6,8 +6,9 @@
 # As root it runs apt-get; otherwise it prints the exact command and stops.
 set -euo pipefail
 
+# clang and libclang-rt-14-dev (libFuzzer's runtime) build the fuzz targets.
 packages=(g++ cmake make qt6-base-dev qt6-svg-dev libproj-dev zlib1g-dev libgtest-dev libbenchmark-dev
-          fonts-liberation fonts-dejavu-core xvfb xauth openbox locales)
+          fonts-liberation fonts-dejavu-core xvfb xauth openbox locales clang libclang-rt-14-dev)
 purpose="QOR_PLOT needs"
 if [ "${1:-}" = "--windows" ]; then
   packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine64)

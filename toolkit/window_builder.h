@@ -165,10 +165,11 @@ class WindowBuilder {
                              Callback callback = {}, int visible_lines = 0);
     WindowBuilder& drop_down(const QString& name, std::vector<std::string> items,
                              std::int32_t& choice, Callback callback = {}, int visible_lines = 0);
-    /// A list box bound to a 1-based item number (0: none highlighted),
-    /// lines high and width characters wide. The callback runs on every
-    /// selection event: a change of the highlighted line and the choice of an
-    /// item (double click or Enter); listbox_item_selected() tells them apart.
+    /// A list box bound to the 1-based number of its highlighted line (0:
+    /// none; the keyboard focus alone highlights nothing), lines high and
+    /// width characters wide. The callback runs on every selection event: a
+    /// change of the highlighted line and the choice of an item (double click
+    /// or Enter); listbox_item_selected() tells them apart.
     WindowBuilder& list_box(const QString& name, ItemsGetter items, std::int32_t& index, int lines,
                             int width, Callback callback = {});
     /// A list box where several items can be selected: flags[i] is 1 while

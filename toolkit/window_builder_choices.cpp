@@ -29,9 +29,21 @@ QListWidget* new_list(const QString& name, const QFont& font,
     return list;
 }
 
+// The height of one line as the list draws it (an empty list is measured
+// with a line of its own for the time of the measure).
+int line_height(QListWidget* list) {
+    if (list->count() > 0) return list->sizeHintForRow(0);
+    QSignalBlocker blocker(list);
+    list->addItem(QStringLiteral("X"));
+    const int height = list->sizeHintForRow(0);
+    delete list->takeItem(0);
+    return height;
+}
+
 void size_list(QListWidget* list, int lines, int width) {
     QFontMetrics metrics(list->font());
-    int row = std::max(list->sizeHintForRow(0), metrics.height() + 2);
+    int row = line_height(list);
+    if (row <= 0) row = metrics.height() + 2;
     int frame = 2 * list->frameWidth();
     int scroll = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     list->setFixedSize(std::max(width, 1) * metrics.averageCharWidth() + frame + scroll + 6,
@@ -174,9 +186,13 @@ WindowBuilder& WindowBuilder::list_box(const QString& name, ItemsGetter items, s
     repaint();
     size_list(list, lines, width);
     Window* window = window_;
-    QObject::connect(list, &QListWidget::currentRowChanged, window,
-                     [window, bound, callback](int row) {
-                         *bound = row + 1;
+    // The bound number follows the highlighted (selected) line, not the
+    // current one: the keyboard focus alone makes the first line current
+    // without highlighting it, and must not choose it.
+    QObject::connect(list, &QListWidget::itemSelectionChanged, window,
+                     [window, bound, list, callback] {
+                         const QList<QListWidgetItem*> selected = list->selectedItems();
+                         *bound = selected.isEmpty() ? 0 : list->row(selected.front()) + 1;
                          list_callback_choice = 0;
                          window->run_callback(callback);
                      });

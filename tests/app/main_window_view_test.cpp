@@ -133,9 +133,9 @@ class MainWindowViewTest : public QObject {
             QCOMPARE(action_texts(window, "HelpMenu"),
                      QStringList({"&About QOR Plot", "", "&Contents"}));
             QVERIFY(!window->findChild<QMenu*>("PlotMenu")->menuAction()->isEnabled());
-            QVERIFY(!action_enabled(window, "OPCAT_CB"));
-            QVERIFY(!action_enabled(window, "CREATECB"));
-            QVERIFY(!action_enabled(window, "NEW_GROUP_CB"));
+            QVERIFY(action_enabled(window, "OPCAT_CB"));
+            QVERIFY(action_enabled(window, "CREATECB"));
+            QVERIFY(action_enabled(window, "NEW_GROUP_CB"));
             QVERIFY(action_enabled(window, "OPENDATA"));
             QVERIFY(action_enabled(window, "EXIT"));
             QVERIFY(action_enabled(window, "SETUPCB"));

@@ -154,6 +154,49 @@ TEST_F(SettingsFilesTest, SetupFileTextReadsBackAsWritten) {
     EXPECT_EQ(setup_file_text(session->window), setup_file_text(defaults));
 }
 
+TEST_F(SettingsFilesTest, ScrollSizesBeyondTheDialogsLimitsAreBroughtWithinThemOnReading) {
+    struct Case {
+        const char* line;
+        std::int32_t columns, rows;
+    };
+    const Case cases[] = {
+        {"SCROLL    999.99default", 160, 70}, {"SCROLL    -99.-9default", 0, 0},
+        {"SCROLL    161.71default", 160, 70}, {"SCROLL    160.70default", 160, 70},
+        {"SCROLL    000.00default", 0, 0},    {"SCROLL     40. 5default", 40, 5},
+    };
+    for (const Case& c : cases) {
+        write_file(dir / "database/setup.ini", std::string(c.line) + "\n");
+        R_SETUP(session->paths, session->window);
+        EXPECT_EQ(session->window.ScrollColumns, c.columns) << c.line;
+        EXPECT_EQ(session->window.ScrollRows, c.rows) << c.line;
+        // Whatever was read is written in its columns and reads back the same.
+        const std::string saved = setup_file_text(session->window);
+        EXPECT_EQ(saved.find('*'), std::string::npos) << saved;
+        write_file(dir / "database/setup.ini", saved);
+        R_SETUP(session->paths, session->window);
+        EXPECT_EQ(session->window.ScrollColumns, c.columns) << saved;
+        EXPECT_EQ(session->window.ScrollRows, c.rows) << saved;
+    }
+}
+
+TEST_F(SettingsFilesTest, ColourNamesEndingInACarriageReturnSurviveASaveAndARead) {
+    // "red\r" as a name: the line ends in CR CR LF, the reader takes one CR
+    // as part of the line end.
+    write_file(dir / "database/setup.ini",
+               "MAIN      green\r\r\nSUBWINDOW blue \r\r\nSCROLL    080.30Courier      \r\r\n");
+    R_SETUP(session->paths, session->window);
+    const WindowSettings first = session->window;
+    EXPECT_EQ(first.MainColour.view(), "green\r");
+    EXPECT_EQ(first.ScrollFont.view(), "Courier      \r");
+    for (int round = 0; round < 3; ++round) {
+        write_file(dir / "database/setup.ini", setup_file_text(session->window));
+        R_SETUP(session->paths, session->window);
+        EXPECT_EQ(session->window.MainColour, first.MainColour) << round;
+        EXPECT_EQ(session->window.InputColour, first.InputColour) << round;
+        EXPECT_EQ(session->window.ScrollFont, first.ScrollFont) << round;
+    }
+}
+
 TEST_F(SettingsFilesTest, ColorsConGivesSevenColoursOrTheBuiltInOnes) {
     const std::array<std::int32_t, 7> built_in{10, 9, 14, 13, 3, 7, 15};
     COLORDEF(session->paths, session->contours);
@@ -170,6 +213,18 @@ TEST_F(SettingsFilesTest, ColorsConGivesSevenColoursOrTheBuiltInOnes) {
     write_file(dir / "database/colors.con", "1 2 3 red 5 6 7\n");
     COLORDEF(session->paths, session->contours);
     EXPECT_EQ(session->contours.defaultColors, built_in);
+
+    // Only the sixteen colours: another number would not even fit the
+    // requirement file's colour field.
+    for (const char* content : {"1 2 3 4 5 6 16\n", "-1 2 3 4 5 6 7\n", "1 2 3 4 5 6 99999\n"}) {
+        write_file(dir / "database/colors.con", content);
+        COLORDEF(session->paths, session->contours);
+        EXPECT_EQ(session->contours.defaultColors, built_in) << content;
+    }
+    write_file(dir / "database/colors.con", "0 15 0 15 0 15 0\n");
+    COLORDEF(session->paths, session->contours);
+    EXPECT_EQ(session->contours.defaultColors,
+              (std::array<std::int32_t, 7>{0, 15, 0, 15, 0, 15, 0}));
 }
 
 }  // namespace

@@ -147,5 +147,28 @@ TEST_F(SetupDialogTest, ASetupIniThatCannotBeWrittenIsReportedAndTheSettingsStay
     EXPECT_EQ(read_file(dir / "database"), "a file where the directory should be\n");
 }
 
+TEST_F(SetupDialogTest, ASizeTheScrollColumnsCannotHoldIsRefusedWithAMessageAndNotWritten) {
+    write_file(dir / "database/setup.ini", "MAIN      gray  \n");
+    struct Case {
+        std::int32_t columns, rows;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {1000, 26, "The scroll window width 1000 is not within 0 to 160."},
+        {161, 26, "The scroll window width 161 is not within 0 to 160."},
+        {77, 71, "The scroll window height 71 is not within 0 to 70."},
+        {77, -1, "The scroll window height -1 is not within 0 to 70."},
+    };
+    for (const Case& c : cases) {
+        session->window.ScrollColumns = c.columns;
+        session->window.ScrollRows = c.rows;
+        const std::optional<Message> refused = SETUP_SAVE(session->paths, session->window, console);
+        ASSERT_TRUE(refused) << c.reason;
+        EXPECT_EQ(refused->caption, "Could not SAVE setup file");
+        EXPECT_NE(refused->text().find(c.reason), std::string::npos) << refused->text();
+        EXPECT_EQ(setup_ini(), "MAIN      gray  \n");
+    }
+}
+
 }  // namespace
 }  // namespace qor

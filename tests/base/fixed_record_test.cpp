@@ -58,6 +58,36 @@ TEST(FormatRealTest, KeepsTheSignOfNegativeValuesThatRoundToZero) {
     EXPECT_EQ(format_real(-0.0, 6, 1), "   0.0");  // a negative zero itself carries no sign
 }
 
+TEST(FormatRealTest, WritesOnlyWhatReadsBackAsTheRoundedValueOrAsterisks) {
+    // Narrow fields with no decimals: the point goes before the zero does.
+    const RealCase narrow[] = {
+        {0.0, 1, 0, "0"},   {0.4, 1, 0, "0"},   {5.0, 1, 0, "5"},    {-0.4, 2, 0, "-0"},
+        {-0.4, 1, 0, "*"},  {12.0, 2, 0, "12"}, {12.0, 3, 0, "12."}, {-0.04, 3, 1, "-.0"},
+        {0.04, 2, 1, ".0"}, {-5.0, 2, 0, "-5"},
+    };
+    for (const RealCase& c : narrow) {
+        EXPECT_EQ(format_real(c.value, c.width, c.decimals), c.expected)
+            << c.value << " F" << c.width << "." << c.decimals;
+    }
+    // Every width and a spread of values: what fits reads back as the value
+    // written in a wide field.
+    for (double value : {0.0, 0.4, 0.5, -0.5, 0.96, 1.0, -1.0, 9.5, 99.99, -0.004, 12345.678}) {
+        for (int decimals = 0; decimals <= 4; ++decimals) {
+            double wide = 0;
+            ASSERT_TRUE(parse_real(format_real(value, 40, decimals), decimals, wide));
+            for (int width = 1; width <= 12; ++width) {
+                const std::string field = format_real(value, width, decimals);
+                ASSERT_EQ(static_cast<int>(field.size()), width);
+                if (field == std::string(static_cast<std::size_t>(width), '*')) continue;
+                double back = -12345;
+                EXPECT_TRUE(parse_real(field, decimals, back))
+                    << value << " F" << width << "." << decimals << " '" << field << "'";
+                EXPECT_EQ(back, wide) << value << " F" << width << "." << decimals;
+            }
+        }
+    }
+}
+
 TEST(FormatRealTest, FillsTheFieldWithAsterisksForValuesThatAreNotNumbers) {
     EXPECT_EQ(format_real(std::numeric_limits<double>::infinity(), 5, 1), "*****");
     EXPECT_EQ(format_real(std::numeric_limits<double>::quiet_NaN(), 5, 1), "*****");
@@ -83,29 +113,30 @@ struct ParseCase {
 };
 
 TEST(ParseRealTest, ReadsFieldsWithFortransInputRules) {
-    const ParseCase
-        cases[] =
-            {
-                {" 12.50", 2, true, 12.5},
-                {"  1234", 2, true, 12.34},  // no decimal point: d implied decimals
-                {"-99900", 2, true, -999.0},
-                {"      ", 2, true, 0.0},  // a blank field is zero
-                {"", 2, true, 0.0},
-                {"1 2.5 ", 2, true, 12.5},  // blanks inside are ignored
-                {"-999.0", 2, true, -999.0},
-                {"1.5E2 ", 2, true, 150.0},
-                {"1.5e+2", 2, true, 150.0},
-                {"1.5D-1", 2, true, 0.15},
-                {"  1.5+2", 2, true, 150.0},  // an exponent may follow the sign directly
-                {" +3.25", 2, true, 3.25},
-                {"   .5 ", 2, true, 0.5},
-                {"  MODE", 2, false, 0},
-                {" 1F2  ", 2, false, 0},
-                {" 12,5 ", 2, false, 0},  // a comma is no decimal point, whatever the locale
-                {"  -   ", 2, false, 0},
-                {"1.2.3 ", 2, false, 0},
-                {"1.5E  ", 2, false, 0},
-            };
+    const ParseCase cases[] = {
+        {" 12.50", 2, true, 12.5},
+        {"  1234", 2, true, 12.34},  // no decimal point: d implied decimals
+        {"-99900", 2, true, -999.0},
+        {"      ", 2, true, 0.0},  // a blank field is zero
+        {"", 2, true, 0.0},
+        {"1 2.5 ", 2, true, 12.5},  // blanks inside are ignored
+        {"-999.0", 2, true, -999.0},
+        {"1.5E2 ", 2, true, 150.0},
+        {"  15E2", 2, true, 15.0},  // the implied decimals apply to the mantissa
+        {" -15E2", 2, true, -15.0},
+        {"  15E0", 1, true, 1.5},
+        {"1.5e+2", 2, true, 150.0},
+        {"1.5D-1", 2, true, 0.15},
+        {"  1.5+2", 2, true, 150.0},  // an exponent may follow the sign directly
+        {" +3.25", 2, true, 3.25},
+        {"   .5 ", 2, true, 0.5},
+        {"  MODE", 2, false, 0},
+        {" 1F2  ", 2, false, 0},
+        {" 12,5 ", 2, false, 0},  // a comma is no decimal point, whatever the locale
+        {"  -   ", 2, false, 0},
+        {"1.2.3 ", 2, false, 0},
+        {"1.5E  ", 2, false, 0},
+    };
     for (const ParseCase& c : cases) {
         double value = -12345;
         bool ok = parse_real(c.field, c.decimals, value);
@@ -226,6 +257,32 @@ TEST_F(LineReaderTest, ReadsEmptyFilesAndLinesLongerThanItsBuffer) {
     got = read_all(medium.substr(0, 65000) + "\n" + medium.substr(0, 100000));
     ASSERT_EQ(got.size(), 2u);
     EXPECT_EQ(got[0].size(), 65000u);
+}
+
+TEST_F(LineReaderTest, ReadsTextInMemoryAsItReadsTheSameFileWhateverTheBufferSize) {
+    std::string long_line(70000, 'z');
+    const std::string contents[] = {
+        "",
+        "one line without an end",
+        "a\r\nb\r\r\nc\rd\n\n\r\nlast\r",
+        "\n\n\n",
+        std::string("nul\0inside\nx", 13),
+        "short\n" + long_line + "\r\nafter\n" + long_line,
+    };
+    for (const std::string& content : contents) {
+        const std::vector<std::string> from_file = read_all(content);
+        for (std::size_t buffer : {std::size_t{1}, std::size_t{2}, std::size_t{7},
+                                   std::size_t{4096}, LineReader::default_buffer}) {
+            LineReader reader(buffer);
+            reader.open_text(content);
+            std::vector<std::string> from_memory;
+            std::string_view line;
+            while (reader.next(line)) from_memory.emplace_back(line);
+            EXPECT_EQ(from_memory, from_file)
+                << "buffer " << buffer << ": " << content.substr(0, 30);
+            EXPECT_EQ(reader.line_number(), static_cast<long>(from_file.size()));
+        }
+    }
 }
 
 TEST_F(LineReaderTest, CountsLinesAndFailsToOpenMissingFiles) {

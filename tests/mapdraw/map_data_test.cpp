@@ -83,6 +83,11 @@ TEST(TopoJson, RefusesDocumentsThatAreNoTopology) {
             R"({"type": "Topology", "arcs": [[[0, "x"]]], "objects": {}})",
             R"({"type": "Topology", "arcs": [], "objects": {"a": {"type": "Polygon", "arcs": [[0]]}}})",
             R"({"type": "Topology", "transform": {"scale": [1]}, "arcs": [], "objects": {}})",
+            // Arc references far beyond any integer, either way round.
+            R"({"type": "Topology", "arcs": [[[0, 0], [1, 1]]],)"
+            R"( "objects": {"a": {"type": "Polygon", "arcs": [[0, 2.2e23]]}}})",
+            R"({"type": "Topology", "arcs": [[[0, 0], [1, 1]]],)"
+            R"( "objects": {"a": {"type": "MultiPolygon", "arcs": [[[-1e300]]]}}})",
             "not json",
         }) {
         EXPECT_FALSE(decode_topojson(text, error)) << text;

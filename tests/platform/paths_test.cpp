@@ -7,6 +7,11 @@
 #include <filesystem>
 #include <thread>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "tests/support/test_support.h"
 
 namespace qor {
@@ -151,6 +156,79 @@ TEST(ReplaceFileTest, ReplacesAFileThatAReaderStillHasOpen) {
     EXPECT_TRUE(result.ok) << result.error;
     EXPECT_EQ(testing::read_file(dir / "zonegrfx.dat"), "new\n");
 }
+
+#ifndef _WIN32
+
+mode_t permissions_of(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info.st_mode & 07777;
+}
+
+TEST(ReplaceFileTest, TheNewFileKeepsTheOldFilesPermissionsAndOwner) {
+    TempDir dir;
+    const std::string package = to_package_path(dir.path());
+    for (mode_t mode : {mode_t{0600}, mode_t{0640}, mode_t{0664}, mode_t{0444}, mode_t{0755}}) {
+        testing::write_file(dir / "catalog.txt", "old\n");
+        ASSERT_EQ(::chmod((dir / "catalog.txt").c_str(), mode), 0);
+        ASSERT_TRUE(replace_file(package + "\\catalog.txt", "new\n").ok) << std::oct << mode;
+        EXPECT_EQ(permissions_of(dir / "catalog.txt"), mode) << std::oct << mode;
+        EXPECT_EQ(testing::read_file(dir / "catalog.txt"), "new\n");
+    }
+    // A new file gets what the user's umask leaves of read and write for all.
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    ASSERT_TRUE(replace_file(package + "\\fresh.txt", "x").ok);
+    EXPECT_EQ(permissions_of(dir / "fresh.txt"), 0666 & ~mask);
+
+    if (::geteuid() == 0) {
+        // Root rewriting a user's file gives the replacement back to the user.
+        testing::write_file(dir / "users.txt", "old\n");
+        ASSERT_EQ(::chown((dir / "users.txt").c_str(), 65534, 65534), 0);
+        ASSERT_TRUE(replace_file(package + "\\users.txt", "new\n").ok);
+        struct stat info {};
+        ASSERT_EQ(::stat((dir / "users.txt").c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, 65534u);
+        EXPECT_EQ(info.st_gid, 65534u);
+    }
+}
+
+TEST(ReplaceFileTest, ClearsTheTemporariesThatInterruptedWritesLeftBehind) {
+    TempDir dir;
+    const std::string package = to_package_path(dir.path());
+    testing::write_file(dir / "setup.ini", "old\n");
+    // The file's own temporary, half written when the program was killed.
+    testing::write_file(replacement_temporary(dir / "setup.ini"), "ne");
+    // Another file's temporary, an hour old, and one being written right now.
+    testing::write_file(replacement_temporary(dir / "print_a.ini"), "stale");
+    testing::write_file(replacement_temporary(dir / "HALDOR.TXT"), "in progress");
+    const auto an_hour_ago = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    std::filesystem::last_write_time(replacement_temporary(dir / "print_a.ini"), an_hour_ago);
+    // An old directory of that name is not a temporary of ours.
+    std::filesystem::create_directory(replacement_temporary(dir / "zonegrfx.dat"));
+    std::filesystem::last_write_time(replacement_temporary(dir / "zonegrfx.dat"), an_hour_ago);
+
+    ASSERT_TRUE(replace_file(package + "\\setup.ini", "new\n").ok);
+    EXPECT_EQ(testing::read_file(dir / "setup.ini"), "new\n");
+    EXPECT_FALSE(std::filesystem::exists(replacement_temporary(dir / "setup.ini")));
+    EXPECT_FALSE(std::filesystem::exists(replacement_temporary(dir / "print_a.ini")));
+    EXPECT_EQ(testing::read_file(replacement_temporary(dir / "HALDOR.TXT")), "in progress");
+    EXPECT_TRUE(std::filesystem::is_directory(replacement_temporary(dir / "zonegrfx.dat")));
+}
+
+TEST(ReplaceFileTest, NeverWritesThroughALinkLeftAtTheTemporarysName) {
+    TempDir dir;
+    const std::string package = to_package_path(dir.path());
+    testing::write_file(dir / "elsewhere.txt", "not to be touched\n");
+    std::filesystem::create_symlink(dir / "elsewhere.txt",
+                                    replacement_temporary(dir / "setup.ini"));
+    ASSERT_TRUE(replace_file(package + "\\setup.ini", "new\n").ok);
+    EXPECT_EQ(testing::read_file(dir / "setup.ini"), "new\n");
+    EXPECT_EQ(testing::read_file(dir / "elsewhere.txt"), "not to be touched\n");
+    EXPECT_FALSE(std::filesystem::is_symlink(dir / "setup.ini"));
+}
+
+#endif
 
 }  // namespace
 }  // namespace qor

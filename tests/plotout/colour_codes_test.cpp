@@ -64,6 +64,22 @@ TEST(DosColourTest, FindsANameInEitherColumnOfTheListedEntriesOnly) {
     EXPECT_EQ(ICOLDOS(ColorTables{}, "BLACK "), -1);
 }
 
+TEST(DosColourTest, TakesEntriesInListOrderAndWithinAnEntryTheFirstNameBeforeTheSecond) {
+    ColorTables tables;
+    testing::set_dos_colours(tables, {{"BLUE  ", 1, "NAVY  "},
+                                      {"NAVY  ", 2, "BLUE  "},
+                                      {"TEAL  ", 3, "TEAL  "},
+                                      {"CYAN  ", 4, "AQUA  "},
+                                      {"AQUA  ", 5, "CYAN  "}});
+    // A second name that is a later entry's first name: the earlier entry wins.
+    EXPECT_EQ(ICOLDOS(tables, "NAVY  "), 1);
+    EXPECT_EQ(ICOLDOS(tables, "AQUA  "), 4);
+    // A first name that is a later entry's second name: the earlier entry too.
+    EXPECT_EQ(ICOLDOS(tables, "BLUE  "), 1);
+    EXPECT_EQ(ICOLDOS(tables, "CYAN  "), 4);
+    EXPECT_EQ(ICOLDOS(tables, "TEAL  "), 3);
+}
+
 TEST(DosColourTest, TurnsACodeIntoTheEarliestEntrysFirstOrSecondName) {
     const ColorTables tables = dos_list();
     struct Case {
@@ -179,6 +195,27 @@ TEST(ColFmtTest, KeepsAnOldFormLineAsWrittenAndReadsNoFurtherLine) {
     EXPECT_EQ(colors[0].view(), "Grey  ");
     EXPECT_TRUE(colors[5].blank());
     EXPECT_EQ(cityFile.view(), "receive.cty ");
+}
+
+TEST(ColFmtTest, TakesTheOldFormCityFileAfterItsLastSeparatorAsTheCitiesLineDoes) {
+    const ColorTables tables = dos_list();
+    const std::string entries = "Grey     Black    Lred     2=RED    Red      0=BLCK   ";
+    struct Case {
+        const char* field;  // columns 65-76
+        const char* city;
+    };
+    const Case cases[] = {{"C:RECV.EUR", "RECV.EUR    "},
+                          {"..\\DB\\R.CTY", "R.CTY       "},
+                          {"a/b:c\\d.cty", "d.cty       "},
+                          {"RECEIVE.CTY", "RECEIVE.CTY "},
+                          {"C:", "receive.cty "}};
+    for (const Case& c : cases) {
+        RequirementLines file(testing::lines({"Nparms   :    0"}));
+        std::array<Text<6>, 6> colors;
+        Text<12> cityFile;
+        COL_FMT(tables, file.file, entries + c.field, colors, cityFile);
+        EXPECT_EQ(cityFile.view(), c.city) << c.field;
+    }
 }
 
 TEST(ColCvtTest, WritesFirstNamesFileNamesAndTheContourStyle) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "platform/paths.h"
 #include "tests/support/test_support.h"
@@ -125,6 +126,67 @@ TEST_F(PrinterSetup, ReadGivesTheDefaultsForAMissingOrUnreadableFile) {
     EXPECT_EQ(session.printer.border, 1);
     EXPECT_EQ(session.printer.scale, 1.0f);
     EXPECT_FALSE(std::filesystem::exists(ini()));
+}
+
+TEST_F(PrinterSetup, ReadBringsValuesBeyondTheDialogsLimitsWithinThemSoTheNextSaveKeepsThem) {
+    struct Case {
+        const char* line;
+        PrinterPlacement read;
+    };
+    const Case cases[] = {
+        {"    1    0.5000**********    0.0000", {1, 1.0f, 0.0f, 0.0f}},  // asterisks: unreadable
+        {"    1    0.50001000000.0    0.0000", {1, 0.5f, 10.0f, 0.0f}},
+        {"    2    5.0000  -12.5000   10.0001", {2, 1.0f, -10.0f, 10.0f}},
+        {"    2   -0.5000    1.0000    2.0000", {2, 0.0f, 1.0f, 2.0f}},
+        {"    2    1.0E39    1.0E39   -1.0E39", {2, 1.0f, 10.0f, -10.0f}},  // beyond a float
+        {"    0    0.5000    1.0000    2.0000", {1, 0.5f, 1.0f, 2.0f}},
+        {"   -7    0.5000    1.0000    2.0000", {1, 0.5f, 1.0f, 2.0f}},
+        {"99999    0.5000    1.0000    2.0000", {1, 0.5f, 1.0f, 2.0f}},
+    };
+    for (const Case& c : cases) {
+        write_file(ini(), std::string(c.line) + "\n");
+        PRINTER_SETUP_READ(session.paths, session.printer);
+        EXPECT_EQ(session.printer.border, c.read.border) << c.line;
+        EXPECT_EQ(session.printer.scale, c.read.scale) << c.line;
+        EXPECT_EQ(session.printer.xOffset, c.read.xOffset) << c.line;
+        EXPECT_EQ(session.printer.yOffset, c.read.yOffset) << c.line;
+
+        // Saved and read again: the same values, no asterisks on disk.
+        ASSERT_FALSE(PRINTER_SETUP_SAVE(session.paths, session.printer)) << c.line;
+        const std::string saved = read_file(ini());
+        EXPECT_EQ(saved.find('*'), std::string::npos) << saved;
+        PrinterPlacement again{2, 0.25f, 3.0f, 3.0f};
+        PRINTER_SETUP_READ(session.paths, again);
+        EXPECT_EQ(again.border, c.read.border) << saved;
+        EXPECT_EQ(again.scale, c.read.scale) << saved;
+        EXPECT_EQ(again.xOffset, c.read.xOffset) << saved;
+        EXPECT_EQ(again.yOffset, c.read.yOffset) << saved;
+    }
+}
+
+TEST_F(PrinterSetup, SaveRefusesAPlacementBeyondTheLimitsWithAMessageAndKeepsTheFile) {
+    const std::string line = "    2    0.5000    1.0000    2.0000\n";
+    struct Case {
+        PrinterPlacement placement;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{1, 1.0f, 1000000.0f, 0.0f}, "X-offset 1000000.0000 is not within -10 to 10"},
+        {{1, 1.0f, 0.0f, -10.5f}, "Y-offset -10.5000 is not within -10 to 10"},
+        {{1, 2.0f, 0.0f, 0.0f}, "Scale 2.0000 is not within 0 to 1.0"},
+        {{1, std::numeric_limits<float>::quiet_NaN(), 0.0f, 0.0f},
+         "Scale (not a number) is not within 0 to 1.0"},
+        {{3, 1.0f, 0.0f, 0.0f}, "Border 3 is neither 1 nor 2"},
+    };
+    for (const Case& c : cases) {
+        write_file(ini(), line);
+        const std::optional<Message> refused = PRINTER_SETUP_SAVE(session.paths, c.placement);
+        ASSERT_TRUE(refused) << c.reason;
+        EXPECT_EQ(refused->button, std::string("In printer_setup_save, could not WRITE\n"
+                                               "..\\RUN\\print_a.ini\n") +
+                                       c.reason);
+        EXPECT_EQ(read_file(ini()), line);
+    }
 }
 
 TEST_F(PrinterSetup, AFailedSaveIsReportedAndKeepsTheOldFile) {

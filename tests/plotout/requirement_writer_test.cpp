@@ -181,6 +181,21 @@ TEST_F(RequirementWriter, RefusesALevelThatDoesNotFitItsFieldAndKeepsTheOldFile)
     }
 }
 
+TEST_F(RequirementWriter, RefusesAColourThatDoesNotFitItsFieldAndKeepsTheOldFile) {
+    write_file(file_path(), "old content\n");
+    for (std::int32_t colour : {1000, -100, 2147483647}) {
+        session.parameters.count = 1;
+        set_slot(0, "DBU", {10.0f, 20.0f}, {1, colour});
+        std::optional<Message> message = WRITMAIN(plot_records(session));
+        ASSERT_TRUE(message) << colour;
+        EXPECT_EQ(message->button,
+                  "In writmain, could not WRITE\n..\\AREADATA\\DEFAULT\\RUN1.HAL\n"
+                  "Contour colour " +
+                      std::to_string(colour) + " of parameter DBU does not fit in 3 columns");
+        EXPECT_EQ(read_file(file_path()), "old content\n");
+    }
+}
+
 TEST_F(RequirementWriter, AFailedReplacementIsReportedAndKeepsTheOldFile) {
     write_file(file_path(), "old content\n");
     // A directory where the temporary file must go fails for every user.
@@ -227,6 +242,34 @@ TEST_F(RequirementWriter, AnOldFormFileComesBackInTheNewFormWithTheSameSettings)
                                       "Cities   :RECEIVE.EUR "})));
     ASSERT_FALSE(testing::read_requirement_file(session));
     EXPECT_EQ(settings_of(session), before);
+}
+
+// Lines the program cannot have written itself: a city file given with a path
+// in the old form, kept lines ending in a carriage return (CR CR LF in the
+// file). The first write keeps every setting, and every later one the bytes.
+TEST_F(RequirementWriter, OddCityFilesAndCarriageReturnsSurviveEveryRewrite) {
+    write_file(file_path(),
+               "Model    :HALDOR\n"
+               "Colors   :2=Grn    0=Blck   Ignore   3=red    1=Red    4=Shad   C:RECV.EUR\n"
+               "Nparms   :    0\n"
+               "Comment  :ends in CR\r\r\n"
+               "Months   :  6 \r\r\n"
+               "\r\r\n"
+               "last\r\r\n");
+    ASSERT_FALSE(testing::read_requirement_file(session));
+    EXPECT_EQ(session.layers.cityFile.view(), "RECV.EUR    ");
+    EXPECT_EQ(session.requirement.lines[0].trimmed(), "Comment  :ends in CR\r");
+    EXPECT_EQ(session.requirement.lines[2].trimmed(), "\r");
+    EXPECT_EQ(session.requirement.comments[0].trimmed(), "ends in CR\r");
+    const std::string before = settings_of(session);
+    ASSERT_FALSE(WRITMAIN(plot_records(session)));
+    const std::string first = read_file(file_path());
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_FALSE(testing::read_requirement_file(session));
+        EXPECT_EQ(settings_of(session), before) << round;
+        ASSERT_FALSE(WRITMAIN(plot_records(session)));
+        EXPECT_EQ(read_file(file_path()), first) << round;
+    }
 }
 
 // Every requirement file of the sample package: read, written back unchanged,

@@ -40,6 +40,8 @@ TEST(GetlevelTest, AppliesEachLevelRuleAndSortsTheSevenLevels) {
          {14, 15, 16, 17, 18, 19, 20}},
         {"top within half a unit is kept, last level raised", 1, 0.0f, 35.4f, {5, 10},
          {E, 10, 15, 20, 25, 30, 40}},
+        {"top exactly half a unit below the range is kept", 1, 0.0f, 35.5f, {5, 10},
+         {E, 10, 15, 20, 25, 30, 40}},
         {"the top is found with the unrounded step", 1, 0.0f, 10.3f, {2.4f, 0},
          {E, 0, 2, 4, 6, 8, 10.0f + 2.4f}},
         {"unrounded step raises a kept top", 1, 0.0f, 9.2f, {2.6f, 0},

@@ -4,9 +4,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPixmap>
 #include <QScreen>
@@ -31,6 +34,8 @@ constexpr qint64 step_timeout_ms = 30000;
 constexpr qint64 give_up_ms = 60000;
 
 const char* const shown_at_property = "sceneShownAt";
+
+QPixmap last_look(QWidget* window);
 
 // A menu action can be triggered when neither it nor a menu holding it is greyed.
 bool usable(const QAction* action) {
@@ -73,6 +78,7 @@ SceneRunner::~SceneRunner() {
 void SceneRunner::start(const Scene& scene) {
     scene_ = scene.name;
     steps_.assign(scene.steps.begin(), scene.steps.end());
+    passing_ = scene.passing;
     step_number_ = 1;
     step_since_ = clock_.elapsed();
     last_action_ = step_since_;
@@ -84,6 +90,12 @@ bool SceneRunner::finish() {
     poll_timer_.stop();
     if (!steps_.empty()) fail("the program's window loop ended before this step");
     steps_.clear();
+    for (const Passing& passing : passing_) {
+        std::fprintf(stderr, "scene %s: window %s never closed\n", scene_.c_str(),
+                     qPrintable(passing.window));
+        failed_ = true;
+    }
+    passing_.clear();
     return !failed_;
 }
 
@@ -94,6 +106,22 @@ bool SceneRunner::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->isWindow()) {
             widget->setProperty(shown_at_property, clock_.elapsed());
+        }
+    }
+    // A passing window is pictured as it closes, showing its last change: the
+    // program closes it at once after that.
+    if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        for (auto passing = passing_.begin(); widget->isWindow() && passing != passing_.end();
+             ++passing) {
+            if (widget->objectName() != passing->window) continue;
+            if (!save_picture(last_look(widget), passing->picture)) {
+                std::fprintf(stderr, "scene %s: the picture %s could not be saved\n",
+                             scene_.c_str(), qPrintable(passing->picture));
+                failed_ = true;
+            }
+            passing_.erase(passing);
+            break;
         }
     }
     return QObject::eventFilter(watched, event);
@@ -189,6 +217,15 @@ QString SceneRunner::act(QWidget* window, const Action& action) {
             button->click();
             return {};
         }
+        case Action::Kind::highlight: {
+            auto* list = window->findChild<QListWidget*>(action.target);
+            if (list == nullptr || list->item(action.row) == nullptr) {
+                return "it has no list " + action.target + " with line " +
+                       QString::number(action.row + 1);
+            }
+            list->setCurrentRow(action.row);
+            return {};
+        }
         case Action::Kind::choose_file: {
             const std::filesystem::path file =
                 std::filesystem::path(package_root_) / action.target.toStdString();
@@ -241,11 +278,36 @@ QPixmap framed_picture(QWidget* window) {
     return window->grab();
 }
 
+// A window the program has just hidden, as it last looked: its drawing shown
+// again in a stand-in with the same caption and window flags, so that the
+// window manager frames it as it framed the window itself.
+QPixmap last_look(QWidget* window) {
+    const QPixmap content = window->grab();
+    // Over the same parent, so that the window manager keeps it on top of the
+    // main window as it kept the window itself.
+    QLabel stand_in(window->parentWidget());
+    stand_in.setWindowFlags(window->windowFlags());
+    stand_in.setWindowTitle(window->windowTitle());
+    stand_in.setPixmap(content);
+    stand_in.setFixedSize(window->size());
+    stand_in.move(window->pos());
+    stand_in.show();
+    stand_in.raise();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < settle_ms) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    return framed_picture(&stand_in);
+}
+
 }  // namespace
 
 bool SceneRunner::save_picture(QWidget* window, const QString& name) {
+    return save_picture(framed_picture(window), name);
+}
+
+bool SceneRunner::save_picture(const QPixmap& picture, const QString& name) {
     const QString file = name + ".png";
-    if (!framed_picture(window).save(folder_ + "/" + file)) return false;
+    if (!picture.save(folder_ + "/" + file)) return false;
     if (!pictures_.contains(file)) pictures_ << file;
     return true;
 }

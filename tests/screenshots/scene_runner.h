@@ -5,11 +5,13 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "tests/screenshots/scenes.h"
 
@@ -47,6 +49,7 @@ class SceneRunner : public QObject {
     QString act(QWidget* window, const Action& action);
     void handle_unscripted(QWidget* window);
     bool save_picture(QWidget* window, const QString& name);
+    bool save_picture(const QPixmap& picture, const QString& name);
     /// Reports a failure of the step awaited now and ends the scene.
     void fail(const QString& what);
     void report(int step, const QString& window, const QString& what);
@@ -57,6 +60,7 @@ class SceneRunner : public QObject {
     QElapsedTimer clock_;
     std::string scene_;
     std::deque<Step> steps_;
+    std::vector<Passing> passing_;
     int step_number_ = 0;
     qint64 step_since_ = 0;
     qint64 last_action_ = 0;

@@ -28,10 +28,12 @@ struct Action {
         trigger,      ///< triggers the menu action or clicks the button named target
         choose_file,  ///< types the file target (relative to the package root) and opens it
         type_text,    ///< replaces the text of the entry box named target with text
+        highlight,    ///< highlights line row (0-based) of the list box named target, as a click
     };
     Kind kind = Kind::close;
     QString target;
     QString text{};
+    int row = 0;
 };
 
 inline Action close_window() {
@@ -42,6 +44,9 @@ inline Action trigger(const QString& name) {
 }
 inline Action choose_file(const QString& package_file) {
     return {Action::Kind::choose_file, package_file};
+}
+inline Action highlight(const QString& list, int row) {
+    return {Action::Kind::highlight, list, {}, row};
 }
 
 inline Action type_text(const QString& name, const QString& text) {
@@ -66,6 +71,13 @@ struct FileCopy {
     std::string to;
 };
 
+/// A window the program opens and closes by itself while it works (a progress
+/// window): pictured as it closes, showing its last state.
+struct Passing {
+    QString window;
+    QString picture;
+};
+
 struct Scene {
     std::string name;  ///< chosen on the command line to run only some scenes
     std::vector<Step> steps{};
@@ -75,6 +87,7 @@ struct Scene {
     /// Command-line tokens after the run directory.
     std::string model = "HALDOR";
     std::string subDirectory = "SAMPLE_001";
+    std::vector<Passing> passing{};
 };
 
 /// The main window without and with a grid file, and the windows of its menus.
@@ -87,6 +100,9 @@ std::vector<Scene> help_scenes();
 /// The settings dialogs (Title, Layers, Parameters, the contour overview and
 /// editor with its order error) at 1024 and 800 pixels.
 std::vector<Scene> settings_scenes();
+
+/// Catalog creation, the requirement and grid-file windows, and their boxes.
+std::vector<Scene> catalog_scenes();
 
 /// Every scene, in the order they run.
 std::vector<Scene> all_scenes();

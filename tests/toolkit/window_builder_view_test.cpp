@@ -180,6 +180,35 @@ class WindowBuilderTest : public QObject {
         QCOMPARE(events, expected);
     }
 
+    void aListBoxGivenTheFocusHighlightsNothingUntilTheUserMoves() {
+        std::int32_t index = 0;
+        int events = 0;
+        WindowBuilder builder(nullptr, "list");
+        builder.list_box(
+            "lines",
+            [] {
+                return std::vector<std::string>{"a", "b", "c"};
+            },
+            index, 3, 10,
+            [&events] {
+                ++events;
+                return 1;
+            });
+        Window* window = builder.show_modeless();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto* list = window->findChild<QListWidget*>("lines");
+        list->setFocus(Qt::TabFocusReason);
+        QVERIFY(list->hasFocus());
+        QCOMPARE(list->currentRow(), 0);  // the focus frame is on the first line
+        QCOMPARE(index, 0);
+        QCOMPARE(events, 0);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(index, 2);
+        QCOMPARE(events, 1);
+        window->close_window();
+    }
+
     void aMultipleSelectionListKeepsOneFlagPerItem() {
         std::array<std::int32_t, 4> flags{0, 1, 0, 0};
         int changes = 0;
