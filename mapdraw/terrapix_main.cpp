@@ -184,9 +184,14 @@ int main(int argc, char** argv) {
         std::getenv("WAYLAND_DISPLAY") == nullptr) {
         return fail("no display to show the map on; write the map to a file with --export FILE");
     }
+    // The request, the requirement file and the first grid file are read
+    // before the window system starts, so that a "Plot to" right after this
+    // one, which rewrites the request, cannot reach this map.
+    const WorldData world(packed_world_lines(), packed_world_caps());
+    std::string run_error;
+    std::unique_ptr<MapRun> run = open_run(arguments, &world, run_error);
     qInstallMessageHandler(quiet_desktop_notices);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromStdString(program));
-    const WorldData world(packed_world_lines(), packed_world_caps());
-    return run_map_program(arguments, &world);
+    return run_map_program(arguments, std::move(run), run_error);
 }

@@ -10,8 +10,6 @@
 
 namespace qor::map {
 
-namespace {
-
 std::unique_ptr<MapRun> open_run(const MapArguments& arguments, const WorldData* world,
                                  std::string& error) {
     std::string data_root = arguments.data_root;
@@ -25,6 +23,8 @@ std::unique_ptr<MapRun> open_run(const MapArguments& arguments, const WorldData*
                         arguments.projection_code);
 }
 
+namespace {
+
 SceneOptions scene_options(const MapArguments& arguments) {
     SceneOptions options;
     options.terminator = arguments.terminator;
@@ -32,12 +32,7 @@ SceneOptions scene_options(const MapArguments& arguments) {
     return options;
 }
 
-}  // namespace
-
-std::unique_ptr<MapWindow> open_map_window(const MapArguments& arguments, const WorldData* world,
-                                           std::string& error) {
-    std::unique_ptr<MapRun> run = open_run(arguments, world, error);
-    if (!run) return nullptr;
+std::unique_ptr<MapWindow> window_for(const MapArguments& arguments, std::unique_ptr<MapRun> run) {
     MapWindowOptions options;
     options.program = arguments.mode == MapMode::full_screen ? QStringLiteral("terradox")
                                                              : QStringLiteral("terrapix");
@@ -46,8 +41,17 @@ std::unique_ptr<MapWindow> open_map_window(const MapArguments& arguments, const 
     return std::make_unique<MapWindow>(std::move(run), options);
 }
 
-int run_map_program(const MapArguments& arguments, const WorldData* world) {
-    std::string error;
+}  // namespace
+
+std::unique_ptr<MapWindow> open_map_window(const MapArguments& arguments, const WorldData* world,
+                                           std::string& error) {
+    std::unique_ptr<MapRun> run = open_run(arguments, world, error);
+    if (!run) return nullptr;
+    return window_for(arguments, std::move(run));
+}
+
+int run_map_program(const MapArguments& arguments, std::unique_ptr<MapRun> run,
+                    const std::string& error) {
     auto fail = [&error] {
         std::fprintf(stderr, "terrapix: %s\n", error.c_str());
         // Started from the front end, the program has no console a user
@@ -58,13 +62,9 @@ int run_map_program(const MapArguments& arguments, const WorldData* world) {
         box.exec();
         return 1;
     };
-    if (arguments.mode == MapMode::printer) {
-        std::unique_ptr<MapRun> run = open_run(arguments, world, error);
-        if (!run) return fail();
-        return print_run(*run, scene_options(arguments));
-    }
-    std::unique_ptr<MapWindow> window = open_map_window(arguments, world, error);
-    if (!window) return fail();
+    if (!run) return fail();
+    if (arguments.mode == MapMode::printer) return print_run(*run, scene_options(arguments));
+    std::unique_ptr<MapWindow> window = window_for(arguments, std::move(run));
     if (arguments.mode == MapMode::full_screen) {
         // The whole screen also where no window manager carries out the
         // full-screen request.
