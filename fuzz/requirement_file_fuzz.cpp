@@ -46,21 +46,23 @@ std::string written_levels(const Records& r, std::size_t slot) {
     for (std::size_t i = 0; i < static_cast<std::size_t>(positions); ++i) {
         const float level = r.contours.levels[slot][i];
         if (!(level > -998.5f)) continue;
+        // Each pair ends in a bar, so that a level's field never runs on
+        // into the next colour's digits.
         text += qor::format_integer(r.contours.colors[slot][i], 3) + " " +
-                qor::format_real(level, 7, 2);
+                qor::format_real(level, 7, 2) + "|";
     }
     return text;
 }
 
-// The text with every field " -0.00" written as "  0.00": a level that rounds
-// to zero is written with its sign, as Fortran writes it, and reads back as
-// zero, which the next write gives without one. The value is the same.
+// The text with every " -0.00" written as "  0.00": a level that rounds to
+// zero is written with its sign, as Fortran writes it, and reads back as
+// zero, which the next write gives without one. The value is the same. The
+// next colour's digits may follow a level's field directly, so what follows
+// is not looked at; both texts compared are changed alike.
 std::string without_negative_zeros(std::string text) {
     constexpr std::string_view negative_zero = " -0.00";
     for (std::size_t at = text.find(negative_zero); at != std::string::npos;
          at = text.find(negative_zero, at + 1)) {
-        const std::size_t after = at + negative_zero.size();
-        if (after < text.size() && text[after] >= '0' && text[after] <= '9') continue;
         text.replace(at, negative_zero.size(), "  0.00");
     }
     return text;
