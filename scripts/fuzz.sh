@@ -2,6 +2,9 @@
 # Builds the fuzz targets (fuzz/, clang with libFuzzer, ASan and UBSan) and
 # runs one of them for as long as asked:
 #   scripts/fuzz.sh TARGET SECONDS   e.g. scripts/fuzz.sh requirement_file 600
+#   scripts/fuzz.sh TARGET SECONDS RUNS
+#                                    stops after RUNS inputs if that comes first,
+#                                    e.g. scripts/fuzz.sh colors_con 1800 10000000
 #   scripts/fuzz.sh all SECONDS      every target in turn, SECONDS each (CI's smoke run)
 #   scripts/fuzz.sh list             the targets
 # Each target starts from its seed corpus (written from the sample package into
@@ -13,9 +16,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-deps.sh
 
-if [ $# -lt 1 ] || { [ "$1" != list ] && [ $# -ne 2 ]; }; then
-  echo "usage: scripts/fuzz.sh TARGET|all SECONDS  or  scripts/fuzz.sh list" >&2
+if [ $# -lt 1 ] || { [ "$1" != list ] && [ $# -ne 2 ] && [ $# -ne 3 ]; }; then
+  echo "usage: scripts/fuzz.sh TARGET|all SECONDS [RUNS]  or  scripts/fuzz.sh list" >&2
   exit 2
+fi
+runs=-1
+if [ $# -eq 3 ]; then
+  runs=$3
+  if ! [[ "$runs" =~ ^[1-9][0-9]*$ ]]; then
+    echo "RUNS must be a whole number of inputs, not '$runs'" >&2
+    exit 2
+  fi
 fi
 
 build=build-fuzz
@@ -52,7 +63,7 @@ for target in "${selected[@]}"; do
   mkdir -p "$build/corpus/$target"
   echo "== fuzz_$target for ${seconds}s"
   if ! "$build/fuzz_$target" "$build/corpus/$target" "$build/seeds/$target" \
-      -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      -max_total_time="$seconds" -runs="$runs" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="$build/artifacts/$target-" 2>"$build/$target.log"; then
     failed+=("$target")
     tail -n 60 "$build/$target.log" >&2
